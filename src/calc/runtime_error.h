@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace vorlix::calc {
+
+// The closed set of run-time errors a calculation can raise. The numbers are
+// part of what the user sees ("11  Division by zero"), so they never change.
+enum class ErrorCode : std::int16_t {
+  Overflow = 6,         // a 16-bit value or conversion left -32768..32767
+  DivisionByZero = 11,  // integer division by zero, or a failed floating-point step
+  TypeMismatch = 13,    // a text that is not a number
+};
+
+std::string description(ErrorCode code);
+
+// The one mapping from an error to the text of its message box.
+std::string userMessage(ErrorCode code);
+
+// Raising one abandons the calculation up to the command's error handler.
+class RunTimeError : public std::runtime_error {
+ public:
+  explicit RunTimeError(ErrorCode code);
+  ErrorCode code() const noexcept { return code_; }
+
+ private:
+  ErrorCode code_;
+};
+
+[[noreturn]] void raise(ErrorCode code);
+
+}  // namespace vorlix::calc

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace vorlix::window {
+
+// A colour as the window reports and stores it: a signed 32-bit value,
+// red + 256 * green + 65536 * blue with the top byte clear, or a system
+// colour: the top bit set and the low byte naming a role of the desktop
+// theme (button face 0x8000000F is -2147483633).
+using Color = std::int32_t;
+
+constexpr Color rgb(int red, int green, int blue) {
+  return static_cast<Color>(red + 256 * green + 65536 * blue);
+}
+
+// The system colour roles, in their classic numbering.
+enum class SystemRole : std::uint8_t {
+  ScrollBar = 0,
+  Desktop = 1,
+  ActiveTitle = 2,
+  InactiveTitle = 3,
+  MenuBar = 4,
+  WindowBackground = 5,
+  WindowFrame = 6,
+  MenuText = 7,
+  WindowText = 8,
+  TitleBarText = 9,
+  ActiveBorder = 10,
+  InactiveBorder = 11,
+  ApplicationWorkspace = 12,
+  Highlight = 13,
+  HighlightText = 14,
+  ButtonFace = 15,
+  ButtonShadow = 16,
+  GrayText = 17,
+  ButtonText = 18,
+  InactiveTitleText = 19,
+  ButtonHighlight = 20,
+  ButtonDarkShadow = 21,
+  ButtonLight = 22,
+  InfoText = 23,
+  InfoBackground = 24,
+};
+
+constexpr Color systemColor(SystemRole role) {
+  return static_cast<Color>(0x80000000u | static_cast<std::uint32_t>(role));
+}
+
+inline constexpr Color kButtonFace = systemColor(SystemRole::ButtonFace);
+inline constexpr Color kButtonText = systemColor(SystemRole::ButtonText);
+inline constexpr Color kWindowText = systemColor(SystemRole::WindowText);
+
+struct Rgb {
+  std::uint8_t red;
+  std::uint8_t green;
+  std::uint8_t blue;
+};
+
+// The role a system colour names, or nullopt for any other value.
+std::optional<SystemRole> systemRoleOf(Color color);
+// The channels of a plain colour (top byte clear), or nullopt for any other.
+std::optional<Rgb> rgbOf(Color color);
+// A value an element accepts as its colour: a plain colour or a system one.
+bool isValidColor(Color color);
+
+}  // namespace vorlix::window

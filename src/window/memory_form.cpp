@@ -1,0 +1,55 @@
+#include "window/memory_form.h"
+
+#include "window/layout.h"
+
+namespace vorlix::window {
+
+MemoryForm::MemoryForm() {
+  for (const ControlLayout& control : formLayout()) {
+    // A transparent element reports the colour that shows through it.
+    const Color background = control.background.value_or(formLayout().front().background.value());
+    elements_.emplace(
+        control.ref, Element{"", std::string(control.caption), control.visibleAtStart, background});
+  }
+  focus_ = member(ControlName::Text1, 0);
+}
+
+MemoryForm::Element& MemoryForm::at(ControlRef ref) {
+  const auto found = elements_.find(ref);
+  if (found == elements_.end()) throw NoSuchControl(ref);
+  return found->second;
+}
+
+const MemoryForm::Element& MemoryForm::at(ControlRef ref) const {
+  const auto found = elements_.find(ref);
+  if (found == elements_.end()) throw NoSuchControl(ref);
+  return found->second;
+}
+
+std::string MemoryForm::text(ControlRef box) const { return at(box).text; }
+void MemoryForm::setText(ControlRef box, std::string_view text) { at(box).text = text; }
+bool MemoryForm::visible(ControlRef control) const { return at(control).visible; }
+void MemoryForm::setVisible(ControlRef control, bool visible) { at(control).visible = visible; }
+std::string MemoryForm::caption(ControlRef control) const { return at(control).caption; }
+void MemoryForm::setCaption(ControlRef control, std::string_view caption) {
+  at(control).caption = caption;
+}
+Color MemoryForm::backColor(ControlRef element) const { return at(element).background; }
+
+bool MemoryForm::setBackColor(ControlRef element, Color color) {
+  Element& target = at(element);
+  if (!isValidColor(color)) return false;
+  target.background = color;
+  return true;
+}
+
+void MemoryForm::setFocus(ControlRef control) {
+  at(control);
+  focus_ = control;
+}
+
+std::optional<ControlRef> MemoryForm::focused() const { return focus_; }
+
+void MemoryForm::showMessage(std::string_view text) { messages_.emplace_back(text); }
+
+}  // namespace vorlix::window
