@@ -1,0 +1,56 @@
+#include "platform/qt_colors.h"
+
+#include <array>
+
+namespace vorlix::platform {
+namespace {
+
+using window::SystemRole;
+
+struct RoleMapping {
+  SystemRole role;
+  QPalette::ColorRole themeRole;
+};
+
+// The nearest palette role for each classic system colour.
+constexpr std::array kRoles{
+    RoleMapping{SystemRole::ScrollBar, QPalette::Button},
+    RoleMapping{SystemRole::Desktop, QPalette::Dark},
+    RoleMapping{SystemRole::ActiveTitle, QPalette::Highlight},
+    RoleMapping{SystemRole::InactiveTitle, QPalette::Mid},
+    RoleMapping{SystemRole::MenuBar, QPalette::Window},
+    RoleMapping{SystemRole::WindowBackground, QPalette::Base},
+    RoleMapping{SystemRole::WindowFrame, QPalette::Shadow},
+    RoleMapping{SystemRole::MenuText, QPalette::WindowText},
+    RoleMapping{SystemRole::WindowText, QPalette::Text},
+    RoleMapping{SystemRole::TitleBarText, QPalette::HighlightedText},
+    RoleMapping{SystemRole::ActiveBorder, QPalette::Window},
+    RoleMapping{SystemRole::InactiveBorder, QPalette::Window},
+    RoleMapping{SystemRole::ApplicationWorkspace, QPalette::Mid},
+    RoleMapping{SystemRole::Highlight, QPalette::Highlight},
+    RoleMapping{SystemRole::HighlightText, QPalette::HighlightedText},
+    RoleMapping{SystemRole::ButtonFace, QPalette::Button},
+    RoleMapping{SystemRole::ButtonShadow, QPalette::Dark},
+    RoleMapping{SystemRole::GrayText, QPalette::PlaceholderText},
+    RoleMapping{SystemRole::ButtonText, QPalette::ButtonText},
+    RoleMapping{SystemRole::InactiveTitleText, QPalette::WindowText},
+    RoleMapping{SystemRole::ButtonHighlight, QPalette::Light},
+    RoleMapping{SystemRole::ButtonDarkShadow, QPalette::Shadow},
+    RoleMapping{SystemRole::ButtonLight, QPalette::Midlight},
+    RoleMapping{SystemRole::InfoText, QPalette::ToolTipText},
+    RoleMapping{SystemRole::InfoBackground, QPalette::ToolTipBase},
+};
+
+}  // namespace
+
+QColor toQColor(window::Color color, const QPalette& theme) {
+  if (const auto channels = window::rgbOf(color)) {
+    return QColor(channels->red, channels->green, channels->blue);
+  }
+  if (const auto role = window::systemRoleOf(color)) {
+    return theme.color(QPalette::Active, kRoles.at(static_cast<std::size_t>(*role)).themeRole);
+  }
+  return {};
+}
+
+}  // namespace vorlix::platform

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+#include "window/color.h"
+
+namespace vorlix::platform {
+
+// The QColor a colour value stands for: its channels, or for a system
+// colour the current theme's colour of that role.
+QColor toQColor(window::Color color, const QPalette& theme);
+
+}  // namespace vorlix::platform

@@ -1,0 +1,357 @@
+#include "platform/qt_form.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QWindow>
+
+#include "platform/key_code.h"
+#include "platform/message_box.h"
+#include "platform/qt_colors.h"
+#include "platform/qt_fonts.h"
+#include "platform/window_icon.h"
+
+namespace vorlix::platform {
+namespace {
+
+using window::ControlKind;
+using window::ControlLayout;
+using window::ControlName;
+using window::ControlRef;
+
+QString qText(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string utf8(const QString& text) { return text.toStdString(); }
+
+void setPaletteColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, color);
+  widget->setPalette(palette);
+}
+
+Qt::Alignment alignmentOf(window::Alignment alignment) {
+  return alignment == window::Alignment::Center ? Qt::AlignHCenter | Qt::AlignTop
+                                                : Qt::AlignLeft | Qt::AlignTop;
+}
+
+}  // namespace
+
+QtForm::QtForm(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      buttonStyle_(QStyleFactory::create(QStringLiteral("Windows"))) {
+  const ControlLayout& form = window::formLayout().front();
+  elements_.emplace(form.ref, Element{&form, this, form.background.value()});
+  refs_.emplace(this, form.ref);
+  setWindowTitle(qText(form.caption));
+  setWindowIcon(windowIcon());
+  setFont(qtFont(form.font));
+  setFixedSize(pixels(form.geometry.width), pixels(form.geometry.height));
+  setAutoFillBackground(true);
+  applyBackground(at(form.ref));
+
+  buildControls();
+  setTabOrder();
+  // Right clicks are taken from the window's own event stream, before Qt
+  // hands them to a widget: a widget that saw the press would take the focus
+  // or open a context menu.
+  create();
+  windowHandle()->installEventFilter(this);
+  setFocus(window::member(ControlName::Text1, 0));
+}
+
+QtForm::~QtForm() {
+  // The buttons use buttonStyle_, so they go before it does.
+  qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
+
+void QtForm::buildControls() {
+  for (const ControlLayout& layout : window::formLayout().subspan(1)) {
+    QWidget* widget = createWidget(layout);
+    elements_.emplace(layout.ref, Element{&layout, widget, layout.background.value_or(0)});
+    if (!widget) continue;
+    refs_.emplace(widget, layout.ref);
+    const window::Geometry& g = layout.geometry;
+    widget->setGeometry(pixels(g.left), pixels(g.top), pixels(g.width), pixels(g.height));
+    widget->setFont(qtFont(layout.font));
+    setPaletteColor(widget,
+                    layout.kind == ControlKind::CommandButton ? QPalette::ButtonText
+                    : layout.kind == ControlKind::TextBox     ? QPalette::Text
+                                                              : QPalette::WindowText,
+                    toQColor(layout.foreground, palette()));
+    applyBackground(at(layout.ref));
+    widget->setVisible(layout.visibleAtStart);
+    connectHandlers(layout, widget);
+  }
+}
+
+QWidget* QtForm::createWidget(const ControlLayout& layout) {
+  switch (layout.kind) {
+    case ControlKind::TextBox: {
+      auto* box = new QLineEdit(this);
+      box->setContextMenuPolicy(Qt::NoContextMenu);
+      return box;
+    }
+    case ControlKind::Label: {
+      auto* label = new QLabel(qText(layout.caption), this);
+      label->setTextFormat(Qt::PlainText);
+      label->setAlignment(alignmentOf(layout.alignment));
+      label->setAutoFillBackground(layout.background.has_value());
+      return label;
+    }
+    case ControlKind::CommandButton: {
+      auto* button = new QPushButton(qText(layout.caption), this);
+      button->setStyle(buttonStyle_.get());
+      button->setAutoDefault(false);
+      button->setDefault(false);
+      return button;
+    }
+    case ControlKind::Window:
+    case ControlKind::Rectangle:
+    case ControlKind::Line:
+      return nullptr;
+  }
+  return nullptr;
+}
+
+void QtForm::connectHandlers(const ControlLayout& layout, QWidget* widget) {
+  const std::int16_t index = layout.ref.index;
+  switch (layout.ref.name) {
+    case ControlName::Text1:
+      widget->installEventFilter(this);
+      break;
+    case ControlName::cmdOp:
+      connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+              [this, index] { commands_.cmdOp_Click(index); });
+      break;
+    case ControlName::Command1:
+      connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+              [this, index] { commands_.Command1_Click(index); });
+      break;
+    default:
+      break;
+  }
+}
+
+void QtForm::setTabOrder() {
+  std::map<int, QWidget*> byTabIndex;
+  for (const auto& [ref, element] : elements_) {
+    if (element.widget && element.widget != this && element.layout->tabIndex &&
+        element.layout->kind != ControlKind::Label) {
+      element.widget->setFocusPolicy(Qt::StrongFocus);
+      byTabIndex.emplace(*element.layout->tabIndex, element.widget);
+    } else if (element.widget && element.widget != this) {
+      element.widget->setFocusPolicy(Qt::NoFocus);
+    }
+  }
+  QWidget* previous = nullptr;
+  for (const auto& [tabIndex, widget] : byTabIndex) {
+    if (previous) QWidget::setTabOrder(previous, widget);
+    previous = widget;
+  }
+}
+
+void QtForm::applyBackground(const Element& element) {
+  if (!element.layout->background) {
+    update();
+    return;
+  }
+  const QColor color = toQColor(element.background, QApplication::palette());
+  switch (element.layout->kind) {
+    case ControlKind::TextBox:
+      setPaletteColor(element.widget, QPalette::Base, color);
+      break;
+    case ControlKind::CommandButton:
+      setPaletteColor(element.widget, QPalette::Button, color);
+      break;
+    case ControlKind::Window:
+    case ControlKind::Label:
+      setPaletteColor(element.widget, QPalette::Window, color);
+      break;
+    case ControlKind::Rectangle:
+    case ControlKind::Line:
+      break;
+  }
+}
+
+int QtForm::pixels(int twips) const { return window::twipsToPixels(twips, logicalDpiX()); }
+
+QtForm::Element& QtForm::at(ControlRef ref) {
+  const auto found = elements_.find(ref);
+  if (found == elements_.end()) throw window::NoSuchControl(ref);
+  return found->second;
+}
+
+const QtForm::Element& QtForm::at(ControlRef ref) const {
+  const auto found = elements_.find(ref);
+  if (found == elements_.end()) throw window::NoSuchControl(ref);
+  return found->second;
+}
+
+QWidget* QtForm::widgetFor(ControlRef ref) const { return at(ref).widget; }
+
+QRect QtForm::pixelRect(ControlRef ref) const {
+  const window::Geometry& g = at(ref).layout->geometry;
+  return {pixels(g.left), pixels(g.top), pixels(g.width), pixels(g.height)};
+}
+
+std::string QtForm::text(ControlRef box) const {
+  auto* edit = qobject_cast<QLineEdit*>(at(box).widget);
+  if (!edit) throw window::NoSuchControl(box);
+  return utf8(edit->text());
+}
+
+void QtForm::setText(ControlRef box, std::string_view text) {
+  auto* edit = qobject_cast<QLineEdit*>(at(box).widget);
+  if (!edit) throw window::NoSuchControl(box);
+  edit->setText(qText(text));
+}
+
+bool QtForm::visible(ControlRef control) const {
+  QWidget* widget = at(control).widget;
+  if (!widget) return true;
+  return widget == this ? isVisible() : widget->isVisibleTo(this);
+}
+
+void QtForm::setVisible(ControlRef control, bool visible) {
+  QWidget* widget = at(control).widget;
+  if (widget && widget != this) widget->setVisible(visible);
+}
+
+std::string QtForm::caption(ControlRef control) const {
+  QWidget* widget = at(control).widget;
+  if (widget == this) return utf8(windowTitle());
+  if (auto* label = qobject_cast<QLabel*>(widget)) return utf8(label->text());
+  if (auto* button = qobject_cast<QPushButton*>(widget)) return utf8(button->text());
+  throw window::NoSuchControl(control);
+}
+
+void QtForm::setCaption(ControlRef control, std::string_view caption) {
+  QWidget* widget = at(control).widget;
+  if (widget == this) {
+    setWindowTitle(qText(caption));
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(qText(caption));
+  } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    button->setText(qText(caption));
+  } else {
+    throw window::NoSuchControl(control);
+  }
+}
+
+window::Color QtForm::backColor(ControlRef element) const {
+  const Element& found = at(element);
+  if (!found.layout->background) return at(window::single(ControlName::Form1)).background;
+  return found.background;
+}
+
+bool QtForm::setBackColor(ControlRef element, window::Color color) {
+  Element& found = at(element);
+  if (!found.layout->background || !window::isValidColor(color)) return false;
+  found.background = color;
+  applyBackground(found);
+  return true;
+}
+
+void QtForm::setFocus(ControlRef control) {
+  QWidget* widget = at(control).widget;
+  if (widget) widget->setFocus(Qt::OtherFocusReason);
+}
+
+std::optional<ControlRef> QtForm::focused() const {
+  const QWidget* widget = focusWidget();
+  if (!widget) return std::nullopt;
+  const auto found = refs_.find(widget);
+  if (found == refs_.end()) return std::nullopt;
+  return found->second;
+}
+
+void QtForm::showMessage(std::string_view text) { showModalMessage(this, qText(text)); }
+
+bool QtForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle()) {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+        return filterWindowMouse(static_cast<QMouseEvent*>(event));
+      default:
+        return false;
+    }
+  }
+  const auto found = refs_.find(qobject_cast<QWidget*>(watched));
+  if (found == refs_.end() || found->second.name != ControlName::Text1) return false;
+  const std::int16_t box = found->second.index;
+  switch (event->type()) {
+    case QEvent::KeyPress:
+      return filterKeyPress(box, static_cast<QKeyEvent*>(event));
+    case QEvent::InputMethod:
+      return filterInputMethod(box, static_cast<QWidget*>(watched),
+                               static_cast<QInputMethodEvent*>(event));
+    default:
+      return false;
+  }
+}
+
+bool QtForm::filterKeyPress(std::int16_t box, QKeyEvent* event) {
+  if (isAltCommand(*event)) return !event->text().isEmpty();
+  const auto code = characterCode(*event);
+  if (!code) return false;
+  std::int16_t keyAscii = *code;
+  commands_.Text1_KeyPress(box, keyAscii);
+  // The handler passes a key unchanged or cancels it: a passed key goes on
+  // to the box as it came.
+  return keyAscii == 0;
+}
+
+bool QtForm::filterInputMethod(std::int16_t box, QWidget* target, QInputMethodEvent* event) {
+  if (forwardingInputMethod_ || event->commitString().isEmpty()) return false;
+  QString accepted;
+  for (const char32_t character : event->commitString().toUcs4()) {
+    std::int16_t keyAscii = character > 0xFFFF
+                                ? std::int16_t{-1}
+                                : static_cast<std::int16_t>(static_cast<std::uint16_t>(character));
+    commands_.Text1_KeyPress(box, keyAscii);
+    if (keyAscii != 0) accepted += QString::fromUcs4(&character, 1);
+  }
+  if (accepted == event->commitString()) return false;
+  QInputMethodEvent filtered(event->preeditString(), event->attributes());
+  filtered.setCommitString(accepted, event->replacementStart(), event->replacementLength());
+  forwardingInputMethod_ = true;
+  QCoreApplication::sendEvent(target, &filtered);
+  forwardingInputMethod_ = false;
+  return true;
+}
+
+bool QtForm::filterWindowMouse(QMouseEvent* event) {
+  // Every right-button event is kept from the widgets; the release is the
+  // click that recolours.
+  return event->button() == Qt::RightButton;
+}
+
+void QtForm::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  for (const auto& [ref, element] : elements_) {
+    const ControlKind kind = element.layout->kind;
+    if (kind != ControlKind::Rectangle && kind != ControlKind::Line) continue;
+    painter.setPen(QPen(toQColor(element.layout->foreground, QApplication::palette()), 0));
+    painter.setBrush(Qt::NoBrush);
+    const QRect rect = pixelRect(ref);
+    if (kind == ControlKind::Rectangle) {
+      painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    } else {
+      painter.drawLine(rect.topLeft(), rect.topLeft() + QPoint(rect.width(), rect.height()));
+    }
+  }
+}
+
+}  // namespace vorlix::platform

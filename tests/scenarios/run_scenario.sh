@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# run_scenario.sh RUNNER SCRIPT: runs SCRIPT on the offscreen platform with
+# an empty settings folder and compares the output with its "#> " lines.
+set -euo pipefail
+runner="$1"
+script="$2"
+
+config="$(mktemp -d)"
+trap 'rm -rf "$config"' EXIT
+
+expected="$(sed -n 's/^#> //p' "$script")"
+status=0
+actual="$(QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$config" \
+  "$runner" "$script")" || status=$?
+if [ "$status" -ne 0 ]; then
+  echo "vorlix-script exited with $status"
+  exit 1
+fi
+if [ "$expected" != "$actual" ]; then
+  diff -u <(printf '%s\n' "$expected") <(printf '%s\n' "$actual") | sed '1,2d' || true
+  exit 1
+fi
+echo "scenario passed: $(grep -c '^#> ' "$script") lines of output matched"
