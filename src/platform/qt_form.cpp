@@ -53,7 +53,7 @@ QtForm::QtForm(QWidget* parent)
   elements_.emplace(form.ref, Element{&form, this, form.background.value()});
   refs_.emplace(this, form.ref);
   setWindowTitle(qText(form.caption));
-  setWindowIcon(windowIcon());
+  setWindowIcon(genericWindowIcon());
   setFont(qtFont(form.font));
   setFixedSize(pixels(form.geometry.width), pixels(form.geometry.height));
   setAutoFillBackground(true);

@@ -32,7 +32,7 @@ QImage drawWindow(int size, bool twoColours) {
 
 }  // namespace
 
-QIcon windowIcon() {
+QIcon genericWindowIcon() {
   QIcon icon;
   icon.addPixmap(QPixmap::fromImage(drawWindow(32, true)));
   icon.addPixmap(QPixmap::fromImage(drawWindow(32, false)));
