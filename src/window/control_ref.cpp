@@ -42,7 +42,11 @@ std::string_view nameText(ControlName name) { return entryFor(name).text; }
 
 std::string toString(ControlRef ref) {
   std::string text(nameText(ref.name));
-  if (isArray(ref.name)) text += "(" + std::to_string(ref.index) + ")";
+  if (isArray(ref.name)) {
+    text += '(';
+    text += std::to_string(ref.index);
+    text += ')';
+  }
   return text;
 }
 

@@ -1,0 +1,80 @@
+# Shared by the end-to-end tests: a private Xvfb screen with a light window
+# manager, the real vorlix binary on it, and helpers to look at the window.
+# Source it, then call start_screen and start_vorlix.
+
+E2E_TMP="$(mktemp -d)"
+E2E_PIDS=()
+
+cleanup() {
+  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$E2E_TMP"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+start_screen() {
+  exec 3>"$E2E_TMP/display"
+  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+  E2E_PIDS+=($!)
+  for _ in $(seq 100); do
+    [ -s "$E2E_TMP/display" ] && break
+    sleep 0.05
+  done
+  export DISPLAY=":$(cat "$E2E_TMP/display")"
+  openbox --sm-disable >"$E2E_TMP/wm.log" 2>&1 &
+  E2E_PIDS+=($!)
+  sleep 0.3
+}
+
+# start_vorlix BINARY: starts it and sets WINDOW to its window's id.
+start_vorlix() {
+  XDG_RUNTIME_DIR="$E2E_TMP" "$1" >"$E2E_TMP/vorlix.log" 2>&1 &
+  VORLIX_PID=$!
+  E2E_PIDS+=($VORLIX_PID)
+  WINDOW="$(timeout 10 xdotool search --sync --onlyvisible --name '^Vorlix 1\.1$' | head -n 1)"
+  [ -n "$WINDOW" ] || fail "the window did not appear"
+  xdotool windowactivate --sync "$WINDOW" 2>/dev/null || xdotool windowfocus --sync "$WINDOW"
+  sleep 0.2
+}
+
+client_size() {
+  xwininfo -id "$WINDOW" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
+}
+
+# click X Y [BUTTON]: a real pointer click at a point of the client area.
+click() {
+  xdotool mousemove --window "$WINDOW" "$1" "$2" click "${3:-1}"
+  sleep 0.15
+}
+
+type_text() {
+  xdotool type --delay 20 "$1"
+  sleep 0.1
+}
+
+key() {
+  xdotool key --delay 20 "$@"
+  sleep 0.2
+}
+
+screenshot() {
+  sleep 0.3
+  import -window "$WINDOW" "$E2E_TMP/shot.png"
+}
+
+# pixel X Y: the colour of the last screenshot there, as "r,g,b".
+pixel() {
+  convert "$E2E_TMP/shot.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
+}
+
+expect_pixel() {
+  local got
+  got="$(pixel "$1" "$2")"
+  [ "$got" = "$3" ] || fail "$4: pixel ($1,$2) is $got, expected $3"
+  echo "ok: $4 ($3)"
+}
