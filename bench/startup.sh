@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# bench/startup.sh [RUNS]: time from exec to the window mapped, and peak
+# resident memory, for vorlix and for the floor (a bare Qt window with the
+# same widgets), interleaved on one Xvfb screen. Release build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs="${1:-15}"
+
+bash scripts/install-deps.sh >/dev/null
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target vorlix vorlix-floor startup-timer >/dev/null
+
+work="$(mktemp -d)"
+trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$work/display")"
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
+
+build/bench/bench/startup-timer "$runs" build/bench/src/app/vorlix build/bench/bench/vorlix-floor
