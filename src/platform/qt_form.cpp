@@ -1,6 +1,7 @@
 #include "platform/qt_form.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include <QStyleFactory>
 #include <QWindow>
 
+#include "colors/saved_colors.h"
 #include "platform/key_code.h"
 #include "platform/message_box.h"
 #include "platform/qt_colors.h"
@@ -45,10 +47,11 @@ Qt::Alignment alignmentOf(window::Alignment alignment) {
 
 }  // namespace
 
-QtForm::QtForm(QWidget* parent)
+QtForm::QtForm(std::unique_ptr<colors::SettingsStore> store, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      buttonStyle_(QStyleFactory::create(QStringLiteral("Windows"))) {
+      buttonStyle_(QStyleFactory::create(QStringLiteral("Windows"))),
+      store_(std::move(store)) {
   const ControlLayout& form = window::formLayout().front();
   elements_.emplace(form.ref, Element{&form, this, form.background.value()});
   refs_.emplace(this, form.ref);
@@ -67,6 +70,7 @@ QtForm::QtForm(QWidget* parent)
   create();
   windowHandle()->installEventFilter(this);
   setFocus(window::member(ControlName::Text1, 0));
+  colours_.Form_Load();
 }
 
 QtForm::~QtForm() {
@@ -335,7 +339,30 @@ bool QtForm::filterInputMethod(std::int16_t box, QWidget* target, QInputMethodEv
 bool QtForm::filterWindowMouse(QMouseEvent* event) {
   // Every right-button event is kept from the widgets; the release is the
   // click that recolours.
-  return event->button() == Qt::RightButton;
+  if (event->button() != Qt::RightButton) return false;
+  if (event->type() == QEvent::MouseButtonRelease) {
+    colours_.mouseUp(elementAt(event->position().toPoint()), colors::kRightButton);
+  }
+  return true;
+}
+
+// The control under a point of the client area; the window itself where
+// no control is, the drawn rectangle and lines included.
+ControlRef QtForm::elementAt(QPoint point) const {
+  for (const QWidget* widget = childAt(point); widget; widget = widget->parentWidget()) {
+    const auto found = refs_.find(widget);
+    if (found != refs_.end()) return found->second;
+  }
+  return window::single(ControlName::Form1);
+}
+
+void QtForm::closeEvent(QCloseEvent* event) {
+  try {
+    colours_.Form_Unload();
+  } catch (const colors::SettingsWriteError& error) {
+    showModalMessage(this, QString::fromStdString(colors::saveFailureMessage(error)));
+  }
+  QWidget::closeEvent(event);
 }
 
 void QtForm::paintEvent(QPaintEvent* /*event*/) {

@@ -12,6 +12,8 @@
 #include <map>
 #include <memory>
 
+#include "colors/form1_colors.h"
+#include "colors/settings_store.h"
 #include "window/commands.h"
 #include "window/form.h"
 #include "window/layout.h"
@@ -24,7 +26,9 @@ class QtForm final : public QWidget, public window::Form {
   Q_OBJECT
 
  public:
-  explicit QtForm(QWidget* parent = nullptr);
+  // Builds the window and runs its load handler, which restores the
+  // colours saved in `store`.
+  explicit QtForm(std::unique_ptr<colors::SettingsStore> store, QWidget* parent = nullptr);
   ~QtForm() override;
 
   // window::Form
@@ -47,6 +51,7 @@ class QtForm final : public QWidget, public window::Form {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
@@ -64,6 +69,7 @@ class QtForm final : public QWidget, public window::Form {
   bool filterKeyPress(std::int16_t box, QKeyEvent* event);
   bool filterInputMethod(std::int16_t box, QWidget* target, QInputMethodEvent* event);
   bool filterWindowMouse(QMouseEvent* event);
+  window::ControlRef elementAt(QPoint point) const;
   Element& at(window::ControlRef ref);
   const Element& at(window::ControlRef ref) const;
   int pixels(int twips) const;
@@ -71,7 +77,9 @@ class QtForm final : public QWidget, public window::Form {
   std::map<window::ControlRef, Element> elements_;
   std::map<const QWidget*, window::ControlRef> refs_;
   std::unique_ptr<QStyle> buttonStyle_;
+  std::unique_ptr<colors::SettingsStore> store_;
   window::Form1Commands commands_{*this};
+  colors::Form1Colors colours_{*this, *store_};
   bool forwardingInputMethod_ = false;
 };
 
