@@ -46,6 +46,9 @@ QSettings& QtSettingsStore::open(std::string_view application) {
     settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                             QString::fromLatin1(kOrganisation), qText(application));
     settings_->setFallbacksEnabled(false);
+    // Qt parses a file's sections lazily and reports a section that does
+    // not parse only then; reading every key brings that forward.
+    settings_->allKeys();
     unreadableFile_ = unreadableFile_ || settings_->status() == QSettings::FormatError;
   }
   return *settings_;

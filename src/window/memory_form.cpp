@@ -6,10 +6,8 @@ namespace vorlix::window {
 
 MemoryForm::MemoryForm() {
   for (const ControlLayout& control : formLayout()) {
-    // A transparent element reports the colour that shows through it.
-    const Color background = control.background.value_or(formLayout().front().background.value());
-    elements_.emplace(
-        control.ref, Element{"", std::string(control.caption), control.visibleAtStart, background});
+    elements_.emplace(control.ref, Element{"", std::string(control.caption), control.visibleAtStart,
+                                           control.background});
   }
   focus_ = member(ControlName::Text1, 0);
 }
@@ -34,11 +32,14 @@ std::string MemoryForm::caption(ControlRef control) const { return at(control).c
 void MemoryForm::setCaption(ControlRef control, std::string_view caption) {
   at(control).caption = caption;
 }
-Color MemoryForm::backColor(ControlRef element) const { return at(element).background; }
+// A transparent element reports the window's colour, which shows through.
+Color MemoryForm::backColor(ControlRef element) const {
+  return at(element).background.value_or(*at(single(ControlName::Form1)).background);
+}
 
 bool MemoryForm::setBackColor(ControlRef element, Color color) {
   Element& target = at(element);
-  if (!isValidColor(color)) return false;
+  if (!target.background || !isValidColor(color)) return false;
   target.background = color;
   return true;
 }

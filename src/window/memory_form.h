@@ -33,7 +33,7 @@ class MemoryForm final : public Form {
     std::string text;
     std::string caption;
     bool visible;
-    Color background;
+    std::optional<Color> background;  // nullopt: transparent
   };
   Element& at(ControlRef ref);
   const Element& at(ControlRef ref) const;

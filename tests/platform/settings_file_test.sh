@@ -1,0 +1,186 @@
+#!/usr/bin/env bash
+# settings_file_test.sh RUNNER CASE: the real settings file in a temporary
+# XDG_CONFIG_HOME, read and written by fresh vorlix-script processes.
+set -euo pipefail
+runner="$1"
+case_name="$2"
+
+work="$(mktemp -d)"
+chmod 755 "$work"
+cleanup() {
+  umount "$work/small" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+export XDG_CONFIG_HOME="$work/config"
+export XDG_RUNTIME_DIR="$work/runtime"
+export QT_QPA_PLATFORM=offscreen
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+conf="$XDG_CONFIG_HOME/Vorlix/Vorlix.conf"
+
+fail() {
+  echo "FAIL ($case_name): $*" >&2
+  exit 1
+}
+
+# vorlix SCRIPT-LINES...: one fresh process running the lines.
+vorlix() {
+  printf '%s\n' "$@" | "${as_user[@]}" env XDG_CONFIG_HOME="$XDG_CONFIG_HOME" \
+    XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" QT_QPA_PLATFORM=offscreen "$runner"
+}
+as_user=()
+
+expect_output() {
+  local expected="$1" actual="$2"
+  [ "$actual" = "$expected" ] || fail "$(printf 'expected:\n%s\ngot:\n%s' "$expected" "$actual")"
+}
+
+store() {  # store LINES...: the settings file holds exactly these lines
+  mkdir -p "$(dirname "$conf")"
+  printf '%s\n' "$@" >"$conf"
+}
+
+# After a close the file holds the sixteen keys and parses: a fresh start
+# restores the colour given just before that close.
+expect_clean_rewrite() {
+  local keys
+  keys="$(sed -n '/^\[StartUp\]/,/^\[/p' "$conf" |
+    grep -c -E '^(form|Text1%28[0-3]%29|Text2%28[0-2]%29|label[12]|cmdop%28[0-3]%29|command1%28[01]%29)=')"
+  [ "$keys" -eq 16 ] || fail "the file holds $keys of the sixteen keys after closing"
+  expect_output "color Label1 65535" "$(vorlix 'color Label1')"
+}
+
+# restore EXPECTED-FORM EXPECTED-LABEL2: what the next start shows, then a
+# right-click on Label1 and a close that must rewrite the file cleanly.
+restore() {
+  expect_output "$(printf 'color Form1 %s\ncolor Label2 %s' "$1" "$2")" \
+    "$(vorlix 'color Form1' 'color Label2' 'rclick Label1' 'close')"
+  expect_clean_rewrite
+}
+
+valid_form="form=65280"
+case "$case_name" in
+  # What each stored content gives at the next start.
+  missing_file) restore 255 255 ;;
+  missing_folder) export XDG_CONFIG_HOME="$work/not/yet"; conf="$XDG_CONFIG_HOME/Vorlix/Vorlix.conf"
+    restore 255 255 ;;
+  empty_value) store "[StartUp]" "$valid_form" "label2=" && restore 65280 255 ;;
+  letters) store "[StartUp]" "$valid_form" "label2=blue" && restore 65280 255 ;;
+  trailing_letters) store "[StartUp]" "$valid_form" "label2=12abc" && restore 65280 255 ;;
+  plus_sign) store "[StartUp]" "$valid_form" "label2=+255" && restore 65280 255 ;;
+  leading_space) store "[StartUp]" "$valid_form" 'label2=" 65535"' && restore 65280 255 ;;
+  too_big) store "[StartUp]" "$valid_form" "label2=99999999999" && restore 65280 255 ;;
+  list_value) store "[StartUp]" "$valid_form" "label2=65535, 255" && restore 65280 255 ;;
+  button_face) store "[StartUp]" "$valid_form" "label2=-2147483633" && restore 65280 -2147483633 ;;
+  negative_refused) store "[StartUp]" "$valid_form" "label2=-5" && restore 65280 255 ;;
+  top_byte_refused) store "[StartUp]" "$valid_form" "label2=16777216" && restore 65280 255 ;;
+  wrong_case_key) store "[StartUp]" "$valid_form" "Label2=65535" && restore 65280 255 ;;
+  binary_garbage)
+    mkdir -p "$(dirname "$conf")"
+    head -c 4096 /dev/urandom >"$conf"
+    printf '\n[StartUp]\nform=65280\n' >>"$conf"
+    cp "$conf" "$work/garbage"
+    restore 255 255
+    cmp -s "$conf.unreadable" "$work/garbage" || fail "the unreadable file was not kept aside"
+    ;;
+  megabyte_file)
+    mkdir -p "$(dirname "$conf")"
+    { printf '[StartUp]\nform=65280\nlabel2=65535\n[Junk]\n'
+      for i in $(seq 40000); do printf 'key%06d=%020d\n' "$i" "$i"; done; } >"$conf"
+    [ "$(stat -c %s "$conf")" -gt 1000000 ] || fail "the file is under 1 MB"
+    restore 65280 65535
+    ;;
+  folder_instead_of_file)
+    mkdir -p "$conf"
+    expect_output "$(printf 'color Form1 255\nmessage "The colours could not be saved: %s is a folder, not a file."' "$conf")" \
+      "$(vorlix 'color Form1' 'close')"
+    [ -d "$conf" ] || fail "the folder was replaced"
+    ;;
+
+  # What the user is told when saving fails, and what is left on disk.
+  folder_cannot_be_created)
+    mkdir -p "$work/config-file-parent" && touch "$work/config-file-parent/x"
+    export XDG_CONFIG_HOME="$work/config-file-parent/x"
+    expect_output "message \"The colours could not be saved: the folder $XDG_CONFIG_HOME/Vorlix could not be created.\"" \
+      "$(vorlix 'rclick Form1' 'close')"
+    ;;
+  vorlix_folder_is_a_file)
+    mkdir -p "$XDG_CONFIG_HOME" && echo keep >"$XDG_CONFIG_HOME/Vorlix"
+    expect_output "message \"The colours could not be saved: $XDG_CONFIG_HOME/Vorlix is a file, not a folder.\"" \
+      "$(vorlix 'close')"
+    [ "$(cat "$XDG_CONFIG_HOME/Vorlix")" = keep ] || fail "the file in the folder's place changed"
+    ;;
+  read_only_file)
+    store "[StartUp]" "form=65280"
+    chown -R nobody "$work" && chmod 444 "$conf"
+    as_user=(runuser -u nobody --)
+    expect_output "message \"The colours could not be saved: $conf is read-only.\"" \
+      "$(vorlix 'rclick Form1' 'close')"
+    [ "$(cat "$conf")" = "$(printf '[StartUp]\nform=65280')" ] || fail "the read-only file changed"
+    ;;
+  read_only_folder)
+    store "[StartUp]" "form=65280"
+    chown -R nobody "$work" && chmod 555 "$(dirname "$conf")"
+    as_user=(runuser -u nobody --)
+    expect_output "message \"The colours could not be saved: the folder $(dirname "$conf") is read-only.\"" \
+      "$(vorlix 'rclick Form1' 'close')"
+    [ "$(cat "$conf")" = "$(printf '[StartUp]\nform=65280')" ] || fail "the file changed"
+    ;;
+  full_disk)
+    mkdir -p "$work/small"
+    if ! mount -t tmpfs -o size=16k tmpfs "$work/small" 2>/dev/null; then
+      echo "full_disk: cannot mount a small file system here; skipped"
+      exit 77
+    fi
+    export XDG_CONFIG_HOME="$work/small"; conf="$XDG_CONFIG_HOME/Vorlix/Vorlix.conf"
+    store "[StartUp]" "form=65280"
+    head -c 100000 /dev/zero >"$work/small/filler" 2>/dev/null || true
+    expect_output "message \"The colours could not be saved: $conf could not be written; the disk may be full.\"" \
+      "$(vorlix 'rclick Form1' 'close')"
+    [ "$(cat "$conf")" = "$(printf '[StartUp]\nform=65280')" ] || fail "the old file was damaged"
+    ;;
+  junk_lock_file)
+    store "[StartUp]" "form=65280"
+    printf 'not a lock\x01\x02' >"$conf.lock"
+    start=$(date +%s%N)
+    expect_output "" "$(vorlix 'rclick Label1' 'close')"
+    elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
+    echo "closing with a junk lock took $elapsed ms"
+    [ "$elapsed" -lt 5000 ] || fail "closing took $elapsed ms"
+    expect_clean_rewrite
+    ;;
+  live_lock_holder)
+    # A lock that a live process keeps: closing gives up after a moment.
+    store "[StartUp]" "form=65280"
+    sleep 30 & holder=$!
+    printf '%s\nsleep\n%s\n' "$holder" "$(hostname)" >"$conf.lock"
+    start=$(date +%s%N)
+    expect_output "message \"The colours could not be saved: the settings file $conf is locked by another program.\"" \
+      "$(vorlix 'rclick Form1' 'close')"
+    elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
+    kill "$holder"
+    echo "closing with a live lock took $elapsed ms"
+    [ "$elapsed" -lt 5000 ] || fail "closing took $elapsed ms"
+    [ "$(cat "$conf")" = "$(printf '[StartUp]\nform=65280')" ] || fail "the file changed"
+    ;;
+  dead_process_lock)
+    store "[StartUp]" "form=65280"
+    sh -c 'exit 0' & dead=$!; wait $dead
+    printf '%s\nvorlix-script\n%s\n' "$dead" "$(hostname)" >"$conf.lock"
+    expect_output "" "$(vorlix 'rclick Label1' 'close')"
+    expect_clean_rewrite
+    ;;
+  two_windows)
+    # Two processes open at once; the one that closes last decides.
+    mkfifo "$work/first"
+    { printf 'rclick Form1\n'; cat "$work/first"; printf 'close\n'; } |
+      env XDG_CONFIG_HOME="$XDG_CONFIG_HOME" "$runner" >"$work/first.out" &
+    first=$!
+    vorlix 'rclick Form1' 'rclick Form1' 'close' >/dev/null
+    echo >"$work/first"
+    wait "$first"
+    expect_output "color Form1 65535" "$(vorlix 'color Form1')"
+    ;;
+  *) fail "no such case" ;;
+esac
+echo "passed: $case_name"
