@@ -11,12 +11,9 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench --target vorlix vorlix-floor startup-timer >/dev/null
 
 work="$(mktemp -d)"
-trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
+trap 'kill "$VIRTUAL_SCREEN_PID" 2>/dev/null; rm -rf "$work"' EXIT
+source scripts/virtual_screen.sh
+start_virtual_screen "$work"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
 
 build/bench/bench/startup-timer "$runs" build/bench/src/app/vorlix build/bench/bench/vorlix-floor

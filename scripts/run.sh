@@ -18,17 +18,16 @@ shot="${VORLIX_SCREENSHOT:-$PWD/build/vorlix-screenshot.png}"
 work="$(mktemp -d)"
 pids=()
 finish() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  # Vorlix first, so that it does not see its screen go away.
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
   wait 2>/dev/null || true
   rm -rf "$work"
 }
 trap finish EXIT
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 640x400x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
+source scripts/virtual_screen.sh
+start_virtual_screen "$work"
+pids+=("$VIRTUAL_SCREEN_PID")
 
 XDG_RUNTIME_DIR="$work" "$binary" &
 pids+=($!)

@@ -134,10 +134,12 @@ void QtForm::connectHandlers(const ControlLayout& layout, QWidget* widget) {
       widget->installEventFilter(this);
       break;
     case ControlName::cmdOp:
+      widget->installEventFilter(this);
       connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
               [this, index] { commands_.cmdOp_Click(index); });
       break;
     case ControlName::Command1:
+      widget->installEventFilter(this);
       connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
               [this, index] { commands_.Command1_Click(index); });
       break;
@@ -292,6 +294,7 @@ bool QtForm::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
   }
+  if (auto* button = qobject_cast<QPushButton*>(watched)) return filterButtonKey(button, event);
   const auto found = refs_.find(qobject_cast<QWidget*>(watched));
   if (found == refs_.end() || found->second.name != ControlName::Text1) return false;
   const std::int16_t box = found->second.index;
@@ -304,6 +307,16 @@ bool QtForm::eventFilter(QObject* watched, QEvent* event) {
     default:
       return false;
   }
+}
+
+// A focused button is pressed by Space, as Qt does, and by Enter, which Qt
+// leaves to default buttons; the window has none.
+bool QtForm::filterButtonKey(QPushButton* button, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const int key = static_cast<QKeyEvent*>(event)->key();
+  if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+  button->click();
+  return true;
 }
 
 bool QtForm::filterKeyPress(std::int16_t box, QKeyEvent* event) {

@@ -18,6 +18,7 @@
 #include "window/form.h"
 #include "window/layout.h"
 
+class QPushButton;
 class QStyle;
 
 namespace vorlix::platform {
@@ -66,6 +67,7 @@ class QtForm final : public QWidget, public window::Form {
   void connectHandlers(const window::ControlLayout& layout, QWidget* widget);
   void setTabOrder();
   void applyBackground(const Element& element);
+  bool filterButtonKey(QPushButton* button, QEvent* event);
   bool filterKeyPress(std::int16_t box, QKeyEvent* event);
   bool filterInputMethod(std::int16_t box, QWidget* target, QInputMethodEvent* event);
   bool filterWindowMouse(QMouseEvent* event);

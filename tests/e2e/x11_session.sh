@@ -17,15 +17,11 @@ fail() {
   exit 1
 }
 
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual_screen.sh"
+
 start_screen() {
-  exec 3>"$E2E_TMP/display"
-  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
-  E2E_PIDS+=($!)
-  for _ in $(seq 100); do
-    [ -s "$E2E_TMP/display" ] && break
-    sleep 0.05
-  done
-  export DISPLAY=":$(cat "$E2E_TMP/display")"
+  start_virtual_screen "$E2E_TMP"
+  E2E_PIDS+=("$VIRTUAL_SCREEN_PID")
   openbox --sm-disable >"$E2E_TMP/wm.log" 2>&1 &
   E2E_PIDS+=($!)
   sleep 0.3

@@ -1,0 +1,15 @@
+# Sourced by the scripts that need an X screen of their own.
+#
+# start_virtual_screen DIR: starts Xvfb on a free display number, exports
+# DISPLAY for it, and leaves the server's pid in VIRTUAL_SCREEN_PID.
+start_virtual_screen() {
+  local dir="$1"
+  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
+  VIRTUAL_SCREEN_PID=$!
+  for _ in $(seq 200); do
+    [ -s "$dir/display" ] && break
+    sleep 0.05
+  done
+  [ -s "$dir/display" ] || { echo "Xvfb did not start" >&2; return 1; }
+  export DISPLAY=":$(cat "$dir/display")"
+}
