@@ -5,13 +5,6 @@ namespace {
 
 constexpr int kFirstSpecialKey = 0x01000000;  // Qt's non-character keys start here
 
-std::int16_t codeOfCharacter(char32_t character) {
-  // Outside the 16-bit range a character still needs a code the filter
-  // rejects; -1 can never be taken for a digit, Backspace or Enter.
-  if (character > 0xFFFF) return -1;
-  return static_cast<std::int16_t>(static_cast<std::uint16_t>(character));
-}
-
 std::optional<std::int16_t> codeFromText(const QString& text) {
   const QList<uint> characters = text.toUcs4();
   if (characters.size() != 1 || characters.front() < 0x20) return std::nullopt;
@@ -19,6 +12,13 @@ std::optional<std::int16_t> codeFromText(const QString& text) {
 }
 
 }  // namespace
+
+std::int16_t codeOfCharacter(char32_t character) {
+  // Outside the 16-bit range a character still needs a code the filter
+  // rejects; -1 can never be taken for a digit, Backspace or Enter.
+  if (character > 0xFFFF) return -1;
+  return static_cast<std::int16_t>(static_cast<std::uint16_t>(character));
+}
 
 bool isAltCommand(const QKeyEvent& event) {
   return event.modifiers().testFlag(Qt::AltModifier) &&

@@ -15,6 +15,10 @@ namespace vorlix::platform {
 // text, which differs between X11 and synthesised events for the same key.
 std::optional<std::int16_t> characterCode(const QKeyEvent& event);
 
+// The code of a typed character: its UTF-16 value as a signed 16-bit
+// number, or -1 for a character beyond 16 bits.
+std::int16_t codeOfCharacter(char32_t character);
+
 // Alt with a key is a command, never typing.
 bool isAltCommand(const QKeyEvent& event);
 
