@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QWindow>
+#include <limits>
 
 #include "platform/message_box.h"
 #include "platform/qt_colors.h"
@@ -97,6 +98,7 @@ QWidget* QtForm::createWidget(const ControlLayout& layout) {
     case ControlKind::TextBox: {
       auto* box = new QLineEdit(this);
       box->setContextMenuPolicy(Qt::NoContextMenu);
+      box->setMaxLength(std::numeric_limits<int>::max());  // Qt's default stops at 32767
       return box;
     }
     case ControlKind::Label: {

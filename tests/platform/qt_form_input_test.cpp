@@ -65,6 +65,12 @@ TEST_F(QtFormInput, CtrlVIsCancelledButShiftInsertPastes) {
   EXPECT_EQ(box(1)->text(), "12ab");
 }
 
+TEST_F(QtFormInput, BoxesHaveNoLengthLimit) {
+  const QString digits(40000, QLatin1Char('9'));
+  box(0)->setText(digits);
+  EXPECT_EQ(box(0)->text().size(), digits.size());
+}
+
 TEST_F(QtFormInput, RightClickTakesNoFocusAndClicksNoButton) {
   box(0)->setFocus();
   for (const auto ref : {member(ControlName::Text1, 2), member(ControlName::cmdOp, 2),
