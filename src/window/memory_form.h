@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "window/form.h"
+#include "window/layout.h"
 
 namespace vorlix::window {
 
@@ -30,6 +31,7 @@ class MemoryForm final : public Form {
 
  private:
   struct Element {
+    ControlKind kind;
     std::string text;
     std::string caption;
     bool visible;
@@ -37,6 +39,10 @@ class MemoryForm final : public Form {
   };
   Element& at(ControlRef ref);
   const Element& at(ControlRef ref) const;
+  // Like the widgets, only a text box has a text and only the window, a
+  // label or a button a caption.
+  static void requireText(const Element& element, ControlRef ref);
+  static void requireCaption(const Element& element, ControlRef ref);
 
   std::map<ControlRef, Element> elements_;
   std::optional<ControlRef> focus_;

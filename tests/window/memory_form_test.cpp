@@ -26,6 +26,8 @@ TEST(MemoryForm, AnIndexWithoutAnElementIsAnError) {
   EXPECT_THROW(form.setFocus(member(Text1, 32767)), NoSuchControl);
   EXPECT_THROW(form.backColor(member(Line1, 2)), NoSuchControl);
   EXPECT_NO_THROW(form.backColor(member(Line1, 6)));
+  EXPECT_THROW(form.text(single(Label1)), NoSuchControl);
+  EXPECT_THROW(form.caption(member(Text1, 0)), NoSuchControl);
 }
 
 TEST(MemoryForm, RefusedColourLeavesTheElementAsItWas) {
