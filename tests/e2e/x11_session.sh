@@ -68,9 +68,19 @@ pixel() {
   convert "$E2E_TMP/shot.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
 }
 
+# expect_pixel X Y R,G,B WHAT: the pixel reaches that colour within about
+# three seconds (X input and painting are asynchronous), taking a fresh
+# screenshot for each look after the first.
 expect_pixel() {
   local got
-  got="$(pixel "$1" "$2")"
-  [ "$got" = "$3" ] || fail "$4: pixel ($1,$2) is $got, expected $3"
-  echo "ok: $4 ($3)"
+  for attempt in $(seq 30); do
+    got="$(pixel "$1" "$2")"
+    if [ "$got" = "$3" ]; then
+      echo "ok: $4 ($3)"
+      return 0
+    fi
+    sleep 0.1
+    import -window "$WINDOW" "$E2E_TMP/shot.png"
+  done
+  fail "$4: pixel ($1,$2) is $got, expected $3"
 }
