@@ -170,6 +170,24 @@ case "$case_name" in
     expect_output "" "$(vorlix 'rclick Label1' 'close')"
     expect_clean_rewrite
     ;;
+  killed_while_saving)
+    # A kill at any moment of a close leaves a whole file: the old one or a
+    # newer one, every line a section or a key, never a torn write.
+    vorlix 'close' >/dev/null
+    for delay in 0 0.005 0.01 0.02 0.03 0.05 0.08 0.12; do
+      printf 'rclick Form1\nrclick Label1\nclose\n' |
+        env XDG_CONFIG_HOME="$XDG_CONFIG_HOME" "$runner" >/dev/null 2>&1 &
+      pid=$!
+      sleep "$delay"
+      kill -9 "$pid" 2>/dev/null || true
+      wait "$pid" 2>/dev/null || true
+      if grep -v -q -E '^(\[StartUp\]|[A-Za-z0-9%]+=-?[0-9]+|)$' "$conf"; then
+        fail "the file is torn after a kill at ${delay}s: $(cat "$conf")"
+      fi
+      keys="$(grep -c '=' "$conf")"
+      [ "$keys" -eq 16 ] || fail "the file holds $keys keys after a kill at ${delay}s"
+    done
+    ;;
   two_windows)
     # Two processes open at once; the one that closes last decides.
     mkfifo "$work/first"
