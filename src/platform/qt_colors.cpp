@@ -1,5 +1,6 @@
 #include "platform/qt_colors.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vorlix::platform {
@@ -48,7 +49,9 @@ QColor toQColor(window::Color color, const QPalette& theme) {
     return QColor(channels->red, channels->green, channels->blue);
   }
   if (const auto role = window::systemRoleOf(color)) {
-    return theme.color(QPalette::Active, kRoles.at(static_cast<std::size_t>(*role)).themeRole);
+    const auto mapping = std::find_if(kRoles.begin(), kRoles.end(),
+                                      [&](const RoleMapping& m) { return m.role == *role; });
+    if (mapping != kRoles.end()) return theme.color(QPalette::Active, mapping->themeRole);
   }
   return {};
 }
