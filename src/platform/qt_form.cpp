@@ -86,7 +86,7 @@ void QtForm::buildControls() {
                     layout.kind == ControlKind::CommandButton ? QPalette::ButtonText
                     : layout.kind == ControlKind::TextBox     ? QPalette::Text
                                                               : QPalette::WindowText,
-                    toQColor(layout.foreground, palette()));
+                    toQColor(layout.foreground, QApplication::palette()));
     applyBackground(at(layout.ref));
     widget->setVisible(layout.visibleAtStart);
     connectHandlers(layout, widget);
