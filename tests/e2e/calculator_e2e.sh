@@ -4,7 +4,6 @@
 set -euo pipefail
 binary="$1"
 source "$(dirname "$0")/x11_session.sh"
-export XDG_CONFIG_HOME="$E2E_TMP/config"
 
 start_screen
 start_vorlix "$binary"
