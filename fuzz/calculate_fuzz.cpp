@@ -5,13 +5,17 @@
 #include <cstdlib>
 #include <string>
 
-#include "window/commands.h"
-#include "window/memory_form.h"
+#include "window/calculator_commands.h"
 
 namespace {
 
-using vorlix::window::ControlName;
-using vorlix::window::member;
+using vorlix::window::Control;
+
+class CountedMessages final : public vorlix::window::MessageBox {
+ public:
+  void show(std::string_view /*text*/) override { ++shown; }
+  int shown = 0;
+};
 
 bool isShownNumber(const std::string& text) {
   int value = 0;
@@ -24,21 +28,22 @@ bool isShownNumber(const std::string& text) {
 }  // namespace
 
 // Six arbitrary entry texts and an arbitrary operator caption through the
-// Calculate command: no crash, and every result box shows a 16-bit decimal
-// or is still empty.
+// Calculate command: no crash, at most one message, and every result box
+// shows a 16-bit decimal or is still empty.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
-  vorlix::window::MemoryForm form;
-  for (std::int16_t box = 0; box < 6; ++box) {
-    form.setText(member(ControlName::Text1, box), input.ConsumeRandomLengthString(12));
+  vorlix::window::WindowModel window;
+  CountedMessages messages;
+  for (const Control box : vorlix::window::kEntryOrder) {
+    window.setText(box, input.ConsumeRandomLengthString(12));
   }
-  form.setCaption(vorlix::window::single(ControlName::Label1), input.ConsumeRandomLengthString(2));
-  vorlix::window::Form1Commands(form).Command1_Click(0);
+  window.setCaption(Control::OperatorLabel, input.ConsumeRandomLengthString(2));
+  vorlix::window::CalculatorCommands(window, messages).calculate();
 
-  for (std::int16_t box = 0; box < 3; ++box) {
-    const std::string shown = form.text(member(ControlName::Text2, box));
+  for (const Control box : vorlix::window::kResultBoxes) {
+    const std::string& shown = window.text(box);
     if (!shown.empty() && !isShownNumber(shown)) std::abort();
   }
-  if (form.messages().size() > 1) std::abort();
+  if (messages.shown > 1) std::abort();
   return 0;
 }

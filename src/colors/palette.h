@@ -1,20 +1,22 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 
 #include "window/color.h"
 
 namespace vorlix::colors {
 
-// The nine colours a right-click steps through, each a whole number held
-// in double precision.
-using Palette = std::array<double, 9>;
-
-// Fills the palette; called once, when the window loads.
-void SetColors(Palette& Colors);
-
-// The palette entry as a colour value, rounded to the nearest integer.
-window::Color paletteColor(const Palette& Colors, std::int16_t entry);
+// The nine colours a right-click steps through.
+inline constexpr std::array<window::Color, 9> kPalette{
+    window::rgb(255, 0, 0),      // red
+    window::rgb(255, 255, 0),    // yellow
+    window::rgb(0, 0, 255),      // blue
+    window::rgb(255, 128, 0),    // orange
+    window::rgb(0, 255, 0),      // green
+    window::rgb(255, 0, 255),    // magenta
+    window::rgb(128, 128, 255),  // light blue
+    window::rgb(128, 255, 128),  // light green
+    window::rgb(128, 0, 128),    // purple
+};
 
 }  // namespace vorlix::colors

@@ -1,45 +1,34 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
-#include "colors/palette.h"
-#include "window/form.h"
+#include "colors/colour_groups.h"
+#include "window/window_model.h"
 
 namespace vorlix::colors {
 
-inline constexpr std::int16_t kRightButton = 2;
+// Mouse buttons by their codes.
+enum class MouseButton : std::uint8_t { Left = 1, Right = 2, Middle = 4 };
 
-// The right-click handlers. Each group of elements has its own step counter
-// (an array shares one among its members); a right-click advances it and
-// gives the element that palette entry, whatever colour it had before.
+// Right-click recolouring. Each group's counter holds the palette entry it
+// applied last (0 before its first right-click); the next right-click on
+// any member applies the entry after it, whatever colour the element shows.
+// The counters start again at every start of the program.
 class Recolouring {
  public:
-  Recolouring(window::Form& form, const Palette& Colors) : form_(form), Colors_(Colors) {}
+  explicit Recolouring(window::WindowModel& window) : window_(window) {}
+  Recolouring(const Recolouring&) = delete;
+  Recolouring& operator=(const Recolouring&) = delete;
 
-  void Form_MouseUp(std::int16_t button);
-  void Label1_MouseUp(std::int16_t button);
-  void Label2_MouseUp(std::int16_t button);
-  void Text1_MouseUp(std::int16_t index, std::int16_t button);
-  void Text2_MouseUp(std::int16_t index, std::int16_t button);
-  void cmdOp_MouseUp(std::int16_t index, std::int16_t button);
-  void Command1_MouseUp(std::int16_t index, std::int16_t button);
-
-  // Delivers a released mouse button to the handler of the element under
-  // it. Elements without a handler (the copyright label) ignore it.
-  void mouseUp(window::ControlRef element, std::int16_t button);
+  // Only the right button recolours; other buttons change nothing.
+  void buttonReleased(window::Control element, MouseButton button);
+  // Gives the element its group's next palette entry.
+  void recolour(window::Control element);
 
  private:
-  void step(std::int16_t& ColorNum, window::ControlRef element, std::int16_t button);
-
-  window::Form& form_;
-  const Palette& Colors_;
-  std::int16_t formColorNum_ = 0;
-  std::int16_t label1ColorNum_ = 0;
-  std::int16_t label2ColorNum_ = 0;
-  std::int16_t text1ColorNum_ = 0;
-  std::int16_t text2ColorNum_ = 0;
-  std::int16_t cmdOpColorNum_ = 0;
-  std::int16_t command1ColorNum_ = 0;
+  window::WindowModel& window_;
+  std::array<std::uint8_t, kColourGroupCount> lastEntry_{};
 };
 
 }  // namespace vorlix::colors

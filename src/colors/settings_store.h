@@ -1,30 +1,38 @@
 #pragma once
 
+#include <functional>
+#include <map>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace vorlix::colors {
 
-// A value could not be stored; what() says why, in the user's words.
+struct StoredValue {
+  std::string key;
+  std::string text;
+};
+
+using StoredSection = std::map<std::string, std::string, std::less<>>;  // key to text
+
+// Could not store the values; what() says why, in the user's words.
 class SettingsWriteError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
-// The per-user settings store: text values under an application name, a
-// section and a key.
+// The per-user settings store: text values under a section and a key.
 class SettingsStore {
  public:
   virtual ~SettingsStore() = default;
 
-  // The stored text; empty when nothing usable is stored there.
-  virtual std::string read(std::string_view application, std::string_view section,
-                           std::string_view key) = 0;
-  // Stores the text, replacing any earlier value. Throws SettingsWriteError
-  // when it could not be stored.
-  virtual void write(std::string_view application, std::string_view section, std::string_view key,
-                     std::string_view text) = 0;
+  // Every key of the section that could be read, with its text. Empty when
+  // nothing can be read; never throws.
+  virtual StoredSection read(std::string_view section) = 0;
+  // Sets these keys of the section in one write, keeping everything else
+  // in the store. Throws SettingsWriteError, having changed nothing.
+  virtual void write(std::string_view section, std::span<const StoredValue> values) = 0;
 };
 
 }  // namespace vorlix::colors

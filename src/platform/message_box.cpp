@@ -1,15 +1,15 @@
 #include "platform/message_box.h"
 
 #include <QMessageBox>
-#include <QPointer>
-#include <QWidget>
+
+#include "identity.h"
+#include "platform/qt_text.h"
 
 namespace vorlix::platform {
 
 void showModalMessage(QWidget* parent, const QString& text) {
   QPointer<QWidget> hadFocus = parent ? parent->focusWidget() : nullptr;
-  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kMessageTitle), text, QMessageBox::Ok,
-                  parent);
+  QMessageBox box(QMessageBox::NoIcon, qtText(identity::kName), text, QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
   box.exec();
   // Without a window manager nothing re-activates the window after the box
@@ -17,5 +17,7 @@ void showModalMessage(QWidget* parent, const QString& text) {
   if (parent) parent->activateWindow();
   if (hadFocus) hadFocus->setFocus(Qt::OtherFocusReason);
 }
+
+void QtMessageBox::show(std::string_view text) { showModalMessage(parent_, qtText(text)); }
 
 }  // namespace vorlix::platform

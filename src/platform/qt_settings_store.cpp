@@ -5,19 +5,13 @@
 #include <QFileInfo>
 #include <QLockFile>
 
+#include "identity.h"
+#include "platform/qt_text.h"
+
 namespace vorlix::platform {
 namespace {
 
-constexpr auto kOrganisation = "Vorlix";
 constexpr int kLockWaitMilliseconds = 900;
-
-QString qText(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString keyPath(std::string_view section, std::string_view key) {
-  return qText(section) + QLatin1Char('/') + qText(key);
-}
 
 // QSettings waits about 30 s before it treats an unreadable lock file as
 // stale, and forever on a lock that a live process keeps. Closing must not
@@ -41,10 +35,11 @@ void clearAbandonedLock(const QString& settingsFile) {
 
 }  // namespace
 
-QSettings& QtSettingsStore::open(std::string_view application) {
-  if (!settings_ || settings_->applicationName() != qText(application)) {
-    settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QString::fromLatin1(kOrganisation), qText(application));
+QSettings& QtSettingsStore::open() {
+  if (!settings_) {
+    settings_ =
+        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                    qtText(identity::kOrganisation), qtText(identity::kName));
     settings_->setFallbacksEnabled(false);
     // Qt parses a file's sections lazily and reports a section that does
     // not parse only then; reading every key brings that forward.
@@ -54,22 +49,29 @@ QSettings& QtSettingsStore::open(std::string_view application) {
   return *settings_;
 }
 
-std::string QtSettingsStore::read(std::string_view application, std::string_view section,
-                                  std::string_view key) {
-  QSettings& settings = open(application);
+colors::StoredSection QtSettingsStore::read(std::string_view section) {
+  QSettings& settings = open();
+  colors::StoredSection stored;
   // A file that is not a settings file at all holds no colours, whatever
   // fragments of it happened to parse.
-  if (unreadableFile_ || settings.status() != QSettings::NoError) return {};
-  const QVariant value = settings.value(keyPath(section, key));
-  if (value.typeId() != QMetaType::QString) return {};
-  return value.toString().toStdString();
+  if (unreadableFile_ || settings.status() != QSettings::NoError) return stored;
+  settings.beginGroup(qtText(section));
+  for (const QString& key : settings.childKeys()) {
+    const QVariant value = settings.value(key);
+    if (value.typeId() == QMetaType::QString) stored.emplace(utf8(key), utf8(value.toString()));
+  }
+  settings.endGroup();
+  return stored;
 }
 
-void QtSettingsStore::write(std::string_view application, std::string_view section,
-                            std::string_view key, std::string_view text) {
-  prepareToWrite(application);
-  QSettings& settings = open(application);
-  settings.setValue(keyPath(section, key), qText(text));
+void QtSettingsStore::write(std::string_view section, std::span<const colors::StoredValue> values) {
+  prepareToWrite();
+  QSettings& settings = open();
+  settings.beginGroup(qtText(section));
+  for (const colors::StoredValue& value : values) {
+    settings.setValue(qtText(value.key), qtText(value.text));
+  }
+  settings.endGroup();
   settings.sync();
   if (settings.status() != QSettings::NoError) {
     throw colors::SettingsWriteError(failureReason().toStdString());
@@ -79,10 +81,10 @@ void QtSettingsStore::write(std::string_view application, std::string_view secti
 // Before the first write: a file that does not parse is moved aside (kept
 // for the user, never rewritten in place with its junk), and a lock left
 // behind by someone else is dealt with.
-void QtSettingsStore::prepareToWrite(std::string_view application) {
+void QtSettingsStore::prepareToWrite() {
   if (preparedToWrite_) return;
   preparedToWrite_ = true;
-  const QString file = open(application).fileName();
+  const QString file = open().fileName();
   settings_.reset();
   if (unreadableFile_) {
     const QString aside = file + QStringLiteral(".unreadable");

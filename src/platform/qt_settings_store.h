@@ -7,22 +7,20 @@
 
 namespace vorlix::platform {
 
-// The per-user settings store on QSettings: organisation and application
+// The per-user settings store on QSettings: the program's organisation and
 // name, native format (on Linux $XDG_CONFIG_HOME/Vorlix/Vorlix.conf), no
-// fallbacks. Each write is synced at once, so a failure is known at the
-// key where it happens; QSettings replaces the file atomically.
+// fallbacks. A write is synced at once, so its failure is known there;
+// QSettings replaces the file atomically.
 class QtSettingsStore final : public colors::SettingsStore {
  public:
   QtSettingsStore() = default;
 
-  std::string read(std::string_view application, std::string_view section,
-                   std::string_view key) override;
-  void write(std::string_view application, std::string_view section, std::string_view key,
-             std::string_view text) override;
+  colors::StoredSection read(std::string_view section) override;
+  void write(std::string_view section, std::span<const colors::StoredValue> values) override;
 
  private:
-  QSettings& open(std::string_view application);
-  void prepareToWrite(std::string_view application);
+  QSettings& open();
+  void prepareToWrite();
   QString failureReason() const;
 
   std::unique_ptr<QSettings> settings_;

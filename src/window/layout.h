@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "window/color.h"
-#include "window/control_ref.h"
+#include "window/control.h"
 
 // The window as it is created: one table row per element. Positions and
 // sizes are in twips (1440 to the inch) from the client area's top-left.
@@ -31,7 +31,7 @@ struct Geometry {
 };
 
 struct ControlLayout {
-  ControlRef ref;
+  Control control;
   ControlKind kind;
   std::string_view caption;
   Geometry geometry;
@@ -45,12 +45,16 @@ struct ControlLayout {
 
 inline constexpr int kTwipsPerInch = 1440;
 
-// The window itself first, then every control; the drawn shapes come before
-// the controls they lie beneath.
-std::span<const ControlLayout> formLayout();
+// Every element, in the order of Control: the window itself first, the
+// drawn shapes before the controls they lie beneath.
+std::span<const ControlLayout> windowLayout();
+const ControlLayout& layoutOf(Control control);
 
-// nullptr when the window has no such element.
-const ControlLayout* findLayout(ControlRef ref);
+// Whether the element holds a text (text boxes), a caption (the window,
+// labels and buttons), or can take the keyboard focus.
+bool hasText(Control control);
+bool hasCaption(Control control);
+bool takesFocus(Control control);
 
 // Twips to pixels at a logical resolution, to the nearest pixel.
 int twipsToPixels(int twips, double dotsPerInch);

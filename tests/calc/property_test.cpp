@@ -5,15 +5,14 @@
 #include <random>
 #include <string>
 
-#include "calc/recording_view.h"
+#include "calc/calculation.h"
+#include "result_text.h"
 
 // Generated calculations checked against exact rational arithmetic in 64-bit
 // integers: a shown result has exactly the value of the operation, and a
 // failure is the first 16-bit step that leaves its range.
 namespace vorlix::calc {
 namespace {
-
-using testing::RecordingView;
 
 constexpr std::int64_t kMin = -32768;
 constexpr std::int64_t kMax = 32767;
@@ -123,34 +122,32 @@ TEST(CalculationProperty, MatchesExactRationalArithmetic) {
   OperandSource source(20261207);
   int results = 0;
   for (int run = 0; run < 100000; ++run) {
-    RecordingView view;
-    view.entries = {source.fractionPart(), source.fractionPart(), source.fractionPart(),
-                    source.fractionPart(), source.wholePart(),    source.wholePart()};
-    view.op = source.op();
-    view.results = {"before", "before", "before"};
-    view.calculate();
-    const Expected expected = expectedOutcome(view.entries, view.op);
-    const std::string boxes = view.entries[4] + " " + view.entries[0] + "/" + view.entries[1] +
-                              " " + view.op + " " + view.entries[5] + " " + view.entries[2] + "/" +
-                              view.entries[3];
-    SCOPED_TRACE(boxes);
+    const std::array<std::string, 6> boxes{source.fractionPart(), source.fractionPart(),
+                                           source.fractionPart(), source.fractionPart(),
+                                           source.wholePart(),    source.wholePart()};
+    const std::string op = source.op();
+    const Outcome outcome =
+        calculate({{boxes[4], boxes[0], boxes[1]}, op, {boxes[5], boxes[2], boxes[3]}});
+    const Expected expected = expectedOutcome(boxes, op);
+    SCOPED_TRACE(boxes[4] + " " + boxes[0] + "/" + boxes[1] + " " + op + " " + boxes[5] + " " +
+                 boxes[2] + "/" + boxes[3]);
     if (expected.message) {
-      ASSERT_EQ(view.messages, std::vector<std::string>{*expected.message});
-      ASSERT_EQ(view.results[0], "before");
+      ASSERT_EQ(testing::describe(outcome), "message " + testing::quoted(*expected.message));
       continue;
     }
-    ASSERT_TRUE(view.messages.empty()) << view.messages.front();
+    ASSERT_TRUE(outcome.result) << testing::describe(outcome);
     ++results;
-    const std::int64_t whole = shownNumber(view.results[0]);
-    const std::int64_t numerator = shownNumber(view.results[1]);
-    const std::int64_t denominator = shownNumber(view.results[2]);
+    const ResultDisplay& shown = *outcome.result;
+    const std::int64_t whole = shownNumber(shown.whole.text);
+    const std::int64_t numerator = shownNumber(shown.numerator.text);
+    const std::int64_t denominator = shownNumber(shown.denominator.text);
     // whole + numerator/denominator == top/bottom, cross-multiplied.
     ASSERT_EQ((whole * denominator + numerator) * expected.bottom, expected.top * denominator);
     ASSERT_GE(numerator, 0);
     ASSERT_LT(numerator, denominator);
-    ASSERT_EQ(view.visible[0], whole > 0);
-    ASSERT_EQ(view.visible[1], numerator != 0);
-    ASSERT_EQ(view.visible[2], numerator != 0);
+    ASSERT_EQ(shown.whole.visible, whole > 0);
+    ASSERT_EQ(shown.numerator.visible, numerator != 0);
+    ASSERT_EQ(shown.denominator.visible, numerator != 0);
   }
   // The generator must reach the result path often, not only the failures.
   EXPECT_GT(results, 15000);

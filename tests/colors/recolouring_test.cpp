@@ -1,77 +1,62 @@
+#include "colors/recolouring.h"
+
 #include <gtest/gtest.h>
 
-#include "colors/form1_colors.h"
-#include "colors/memory_store.h"
-#include "window/memory_form.h"
+#include "colors/palette.h"
 
 namespace vorlix::colors {
 namespace {
 
-using window::ControlName;
-using window::ControlRef;
-using window::member;
-using window::single;
-
-constexpr window::Color kPalette[] = {255,      65535,    16711680, 33023,  65280,
-                                      16711935, 16744576, 8454016,  8388736};
+using enum window::Control;
 
 class Recolour : public ::testing::Test {
  protected:
-  void SetUp() override { colours.Form_Load(); }
-  window::Color rightClick(ControlRef element) {
-    colours.mouseUp(element, kRightButton);
-    return form.backColor(element);
+  window::Color rightClick(window::Control element) {
+    recolouring.buttonReleased(element, MouseButton::Right);
+    return window.background(element);
   }
 
-  window::MemoryForm form;
-  testing::MemoryStore store;
-  Form1Colors colours{form, store};
+  window::WindowModel window;
+  Recolouring recolouring{window};
 };
 
 TEST_F(Recolour, EachGroupStepsOneToEightThenZero) {
-  const ControlRef groups[] = {single(ControlName::Form1),      single(ControlName::Label1),
-                               single(ControlName::Label2),     member(ControlName::Text1, 3),
-                               member(ControlName::Text2, 1),   member(ControlName::cmdOp, 0),
-                               member(ControlName::Command1, 1)};
-  for (const ControlRef element : groups) {
-    for (const int entry : {1, 2, 3, 4, 5, 6, 7, 8, 0, 1}) {
-      EXPECT_EQ(rightClick(element), kPalette[entry]) << window::toString(element);
+  for (const window::Control element : {Window, OperatorLabel, EqualsLabel, SecondDenominator,
+                                        ResultNumerator, SubtractButton, NewButton}) {
+    for (const std::size_t entry : {1U, 2U, 3U, 4U, 5U, 6U, 7U, 8U, 0U, 1U}) {
+      EXPECT_EQ(rightClick(element), kPalette[entry]) << "element " << window::indexOf(element);
     }
   }
 }
 
 TEST_F(Recolour, ArrayMembersShareOneCounterAndGroupsAreIndependent) {
-  EXPECT_EQ(rightClick(member(ControlName::Text1, 0)), 65535);
-  EXPECT_EQ(rightClick(member(ControlName::Text1, 5)), 16711680);
-  EXPECT_EQ(rightClick(member(ControlName::Text2, 2)), 65535);
-  EXPECT_EQ(rightClick(member(ControlName::cmdOp, 3)), 65535);
-  EXPECT_EQ(rightClick(member(ControlName::Command1, 0)), 65535);
-  EXPECT_EQ(rightClick(single(ControlName::Label2)), 65535);
-  EXPECT_EQ(rightClick(single(ControlName::Label1)), 65535);
-  EXPECT_EQ(rightClick(member(ControlName::Text1, 1)), 33023);
+  EXPECT_EQ(rightClick(FirstNumerator), 65535);
+  EXPECT_EQ(rightClick(SecondWhole), 16711680);
+  EXPECT_EQ(rightClick(ResultDenominator), 65535);
+  EXPECT_EQ(rightClick(DivideButton), 65535);
+  EXPECT_EQ(rightClick(CalculateButton), 65535);
+  EXPECT_EQ(rightClick(EqualsLabel), 65535);
+  EXPECT_EQ(rightClick(OperatorLabel), 65535);
+  EXPECT_EQ(rightClick(FirstDenominator), 33023);
 }
 
 TEST_F(Recolour, OtherButtonsNeitherRecolourNorAdvance) {
-  for (const std::int16_t button : {std::int16_t{1}, std::int16_t{4}, std::int16_t{0}}) {
-    colours.mouseUp(single(ControlName::Label1), button);
-    EXPECT_EQ(form.backColor(single(ControlName::Label1)), 255) << "button " << button;
+  for (const MouseButton button : {MouseButton::Left, MouseButton::Middle}) {
+    recolouring.buttonReleased(OperatorLabel, button);
+    EXPECT_EQ(window.background(OperatorLabel), 255);
   }
-  EXPECT_EQ(rightClick(single(ControlName::Label1)), 65535);
+  EXPECT_EQ(rightClick(OperatorLabel), 65535);
 }
 
-TEST_F(Recolour, DrawnShapesAreTheWindowAndTheCopyrightIsInert) {
-  EXPECT_EQ(rightClick(single(ControlName::Shape1)), 65535);  // transparent: the window shows
-  EXPECT_EQ(form.backColor(single(ControlName::Form1)), 65535);
-  rightClick(member(ControlName::Line1, 6));
-  EXPECT_EQ(form.backColor(single(ControlName::Form1)), 16711680);
-  rightClick(single(ControlName::lblCopyright));
-  EXPECT_EQ(form.backColor(single(ControlName::Form1)), 16711680);
-  EXPECT_EQ(rightClick(single(ControlName::Form1)), 33023);
+TEST_F(Recolour, TheCopyrightKeepsItsColourAndCountsNothing) {
+  rightClick(Copyright);
+  EXPECT_EQ(window.background(Window), 255);
+  EXPECT_EQ(rightClick(Window), 65535);
 }
 
 TEST_F(Recolour, TheNextEntryIgnoresTheCurrentColour) {
-  form.setBackColor(single(ControlName::Label2), 8388736);
-  EXPECT_EQ(rightClick(single(ControlName::Label2)), 65535);
+  window.setBackground(EqualsLabel, 8388736);
+  EXPECT_EQ(rightClick(EqualsLabel), 65535);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "script_runner.h"
+#include "result_text.h"
 
 namespace vorlix::testing {
 namespace {

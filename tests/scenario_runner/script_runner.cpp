@@ -3,75 +3,45 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QWindow>
 #include <array>
 #include <iostream>
 
-#include "platform/main_window.h"
+#include "control_names.h"
+#include "key_events.h"
+#include "result_text.h"
+#include "written_sum.h"
 
 namespace vorlix::testing {
+
+using window::Control;
+
+struct ScriptRunner::Command {
+  std::string_view name;
+  bool (ScriptRunner::*run)(std::string_view argument);
+  bool needsWindow;
+};
+
 namespace {
 
-using window::ControlName;
-using window::ControlRef;
-
-struct NamedKey {
-  std::string_view name;
-  Qt::Key key;
-  const char* text;  // what X11 sends with it
-};
-
-constexpr std::array kNamedKeys{
-    NamedKey{"Enter", Qt::Key_Return, "\r"},
-    NamedKey{"KeypadEnter", Qt::Key_Enter, "\r"},
-    NamedKey{"Backspace", Qt::Key_Backspace, "\b"},
-    NamedKey{"Tab", Qt::Key_Tab, "\t"},
-    NamedKey{"Escape", Qt::Key_Escape, "\x1b"},
-    NamedKey{"Delete", Qt::Key_Delete, "\x7f"},
-    NamedKey{"Space", Qt::Key_Space, " "},
-    NamedKey{"Left", Qt::Key_Left, ""},
-    NamedKey{"Right", Qt::Key_Right, ""},
-    NamedKey{"Home", Qt::Key_Home, ""},
-    NamedKey{"End", Qt::Key_End, ""},
-};
-
-struct Modifier {
-  std::string_view prefix;
-  Qt::KeyboardModifier modifier;
-};
-
-constexpr std::array kModifiers{Modifier{"Ctrl+", Qt::ControlModifier},
-                                Modifier{"Alt+", Qt::AltModifier},
-                                Modifier{"Shift+", Qt::ShiftModifier}};
-
-QString fromUcs4(char32_t character) { return QString::fromUcs4(&character, 1); }
-
-// The key that types a character, as the X11 keyboard reports it.
-Qt::Key keyFor(char32_t character) {
-  if (character >= 'a' && character <= 'z') return Qt::Key(Qt::Key_A + int(character - 'a'));
-  if (character > 0xFFFF) return Qt::Key_unknown;
-  return Qt::Key(QChar(char16_t(character)).toUpper().unicode());
+std::optional<std::string> layoutNameOf(std::optional<Control> control) {
+  if (!control) return std::nullopt;
+  return std::string(scriptName(*control));
 }
 
-void sendKey(QWidget* target, Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers) {
-  QTest::sendKeyEvent(QTest::Press, target, key, text, modifiers);
-  QTest::sendKeyEvent(QTest::Release, target, key, text, modifiers);
+std::pair<std::string_view, std::string_view> splitFirstWord(std::string_view line) {
+  const auto space = line.find(' ');
+  if (space == std::string_view::npos) return {line, {}};
+  return {line.substr(0, space), line.substr(space + 1)};
 }
 
 }  // namespace
 
-std::string quoted(std::string_view text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') out += '\\';
-    out += c;
-  }
-  return out + "\"";
-}
-
-ScriptRunner::ScriptRunner() : form_(platform::openMainWindow()) { settle(); }
+ScriptRunner::ScriptRunner() : window_(platform::openMainWindow()) { settle(); }
 
 ScriptRunner::~ScriptRunner() = default;
 
@@ -92,154 +62,199 @@ int ScriptRunner::run(std::istream& script) {
 }
 
 bool ScriptRunner::runLine(std::string_view line) {
-  const auto space = line.find(' ');
-  const std::string_view command = line.substr(0, space);
-  const std::string_view argument =
-      space == std::string_view::npos ? std::string_view{} : line.substr(space + 1);
-  if (command == "open") {
-    form_ = platform::openMainWindow();
-    settle();
-    return true;
+  static constexpr std::array<Command, 16> kCommands{{
+      {"open", &ScriptRunner::open, false},
+      {"close", &ScriptRunner::close, true},
+      {"focus", &ScriptRunner::focus, true},
+      {"type", &ScriptRunner::type, true},
+      {"press", &ScriptRunner::press, true},
+      {"paste", &ScriptRunner::paste, true},
+      {"click", &ScriptRunner::leftClick, true},
+      {"rclick", &ScriptRunner::rightClick, true},
+      {"mclick", &ScriptRunner::middleClick, true},
+      {"enter", &ScriptRunner::enter, true},
+      {"result", &ScriptRunner::printResult, true},
+      {"focused", &ScriptRunner::printFocused, true},
+      {"text", &ScriptRunner::printText, true},
+      {"caption", &ScriptRunner::printCaption, true},
+      {"color", &ScriptRunner::printColour, true},
+      {"visible", &ScriptRunner::printVisible, true},
+  }};
+  const auto [name, argument] = splitFirstWord(line);
+  for (const Command& command : kCommands) {
+    if (command.name != name) continue;
+    if (command.needsWindow && !window_) return false;
+    return (this->*command.run)(argument);
   }
-  if (!form_) return false;
-  return act(command, argument) || query(command, argument);
+  return false;
 }
 
-bool ScriptRunner::act(std::string_view command, std::string_view argument) {
-  if (command == "close") {
-    form_->close();
-    settle();
-    form_.reset();
-    return true;
-  }
-  if (command == "focus") {
-    const auto ref = control(argument);
-    if (!ref) return false;
-    form_->setFocus(*ref);
-  } else if (command == "type") {
-    for (const char32_t character : QString::fromStdString(std::string(argument)).toUcs4()) {
-      typeCharacter(character);
-    }
-  } else if (command == "press") {
-    if (!press(argument)) return false;
-  } else if (command == "paste") {
-    const auto space = argument.find(' ');
-    const auto ref = control(argument.substr(0, space));
-    const std::string text =
-        space == std::string_view::npos ? "" : std::string(argument.substr(space + 1));
-    auto* box = ref ? qobject_cast<QLineEdit*>(form_->widgetFor(*ref)) : nullptr;
-    if (!box) return false;
-    box->setText(QString::fromStdString(text));
-  } else if (command == "click" || command == "rclick" || command == "mclick") {
-    const Qt::MouseButton button = command == "click"    ? Qt::LeftButton
-                                   : command == "rclick" ? Qt::RightButton
-                                                         : Qt::MiddleButton;
-    if (!click(argument, button)) return false;
-  } else {
-    return false;
+bool ScriptRunner::open(std::string_view argument) {
+  if (!argument.empty()) return false;
+  window_ = platform::openMainWindow();
+  settle();
+  return true;
+}
+
+bool ScriptRunner::close(std::string_view argument) {
+  if (!argument.empty()) return false;
+  window_->close();
+  settle();
+  window_.reset();
+  return true;
+}
+
+bool ScriptRunner::focus(std::string_view name) {
+  const auto control = controlNamed(name);
+  if (!control || !window::takesFocus(*control)) return false;
+  window_->widgetFor(*control)->setFocus(Qt::OtherFocusReason);
+  settle();
+  return true;
+}
+
+bool ScriptRunner::type(std::string_view text) {
+  for (const char32_t character : QString::fromStdString(std::string(text)).toUcs4()) {
+    typeCharacter(character);
   }
   settle();
   return true;
 }
 
-bool ScriptRunner::query(std::string_view command, std::string_view argument) {
-  if (command == "result" && argument.empty()) {
-    std::cout << "result";
-    std::string shown;
-    for (std::int16_t i = 0; i < 3; ++i) {
-      const ControlRef box = window::member(ControlName::Text2, i);
-      std::cout << " " << quoted(form_->text(box));
-      if (form_->visible(box)) shown += " " + std::to_string(i);
-    }
-    std::cout << " visible" << (shown.empty() ? " none" : shown) << "\n";
-    return true;
-  }
-  if (command == "focused" && argument.empty()) {
-    const auto focused = form_->focused();
-    std::cout << "focused " << (focused ? window::toString(*focused) : "none") << "\n";
-    return true;
-  }
-  const auto ref = control(argument);
-  if (!ref) return false;
-  const std::string name = window::toString(*ref);
-  if (command == "text") {
-    if (!qobject_cast<QLineEdit*>(form_->widgetFor(*ref))) return false;
-    std::cout << "text " << name << " " << quoted(form_->text(*ref)) << "\n";
-  } else if (command == "caption") {
-    std::cout << "caption " << name << " " << quoted(form_->caption(*ref)) << "\n";
-  } else if (command == "color") {
-    std::cout << "color " << name << " " << form_->backColor(*ref) << "\n";
-  } else if (command == "visible") {
-    std::cout << "visible " << name << " " << (form_->visible(*ref) ? "yes" : "no") << "\n";
-  } else {
-    return false;
-  }
+bool ScriptRunner::press(std::string_view key) {
+  const auto event = keyEventFor(key);
+  if (!event) return false;
+  sendKey(keyTarget(), *event);
+  settle();
   return true;
 }
 
-std::optional<ControlRef> ScriptRunner::control(std::string_view name) const {
-  const auto ref = window::parseControlRef(name);
-  if (!ref || !window::findLayout(*ref)) return std::nullopt;
-  return ref;
+// Text that reaches a box without being typed: it is not examined.
+bool ScriptRunner::paste(std::string_view argument) {
+  const auto [name, text] = splitFirstWord(argument);
+  const auto control = controlNamed(name);
+  auto* box = control ? qobject_cast<QLineEdit*>(window_->widgetFor(*control)) : nullptr;
+  if (!box) return false;
+  box->setText(QString::fromStdString(std::string(text)));
+  settle();
+  return true;
 }
 
-bool ScriptRunner::press(std::string_view key) {
-  Qt::KeyboardModifiers modifiers;
-  for (bool found = true; found;) {
-    found = false;
-    for (const Modifier& m : kModifiers) {
-      if (key.size() > m.prefix.size() && key.starts_with(m.prefix)) {
-        modifiers |= m.modifier;
-        key.remove_prefix(m.prefix.size());
-        found = true;
-      }
-    }
+bool ScriptRunner::click(std::string_view name, Qt::MouseButton button) {
+  const auto control = controlNamed(name);
+  if (!control) return false;
+  QTest::mouseClick(window_->windowHandle(), button, Qt::NoModifier, clickPoint(*control));
+  settle();
+  return true;
+}
+
+// `enter 1 1/2 + 2 1/3`: types both operands into their six boxes (a
+// missing whole part empties its box) and clicks the operator's button.
+bool ScriptRunner::enter(std::string_view written) {
+  const auto sum = parseSum(written);
+  if (!sum) return false;
+  const auto operatorButton = std::ranges::find_if(window::kOperatorButtons, [&](Control button) {
+    return qobject_cast<QPushButton*>(window_->widgetFor(button))->text().toStdString() ==
+           sum->operation;
+  });
+  if (operatorButton == window::kOperatorButtons.end()) return false;
+  fill(Control::FirstWhole, sum->first.whole);
+  fill(Control::FirstNumerator, sum->first.numerator);
+  fill(Control::FirstDenominator, sum->first.denominator);
+  fill(Control::SecondWhole, sum->second.whole);
+  fill(Control::SecondNumerator, sum->second.numerator);
+  fill(Control::SecondDenominator, sum->second.denominator);
+  QTest::mouseClick(qobject_cast<QPushButton*>(window_->widgetFor(*operatorButton)),
+                    Qt::LeftButton);
+  settle();
+  return true;
+}
+
+void ScriptRunner::fill(Control box, std::string_view digits) {
+  auto* edit = qobject_cast<QLineEdit*>(window_->widgetFor(box));
+  edit->setFocus(Qt::OtherFocusReason);
+  edit->clear();
+  for (const char digit : digits) typeCharacter(static_cast<char32_t>(digit));
+}
+
+bool ScriptRunner::printResult(std::string_view argument) {
+  if (!argument.empty()) return false;
+  const auto box = [&](Control control) {
+    auto* edit = qobject_cast<QLineEdit*>(window_->widgetFor(control));
+    return calc::BoxContent{edit->text().toStdString(), edit->isVisibleTo(window_.get())};
+  };
+  std::cout << describe(calc::ResultDisplay{box(Control::ResultWhole),
+                                            box(Control::ResultNumerator),
+                                            box(Control::ResultDenominator)})
+            << "\n";
+  return true;
+}
+
+bool ScriptRunner::printFocused(std::string_view argument) {
+  if (!argument.empty()) return false;
+  const auto name = layoutNameOf(window_->controlOf(window_->focusWidget()));
+  std::cout << "focused " << name.value_or("none") << "\n";
+  return true;
+}
+
+bool ScriptRunner::printText(std::string_view name) {
+  const auto control = controlNamed(name);
+  auto* box = control ? qobject_cast<QLineEdit*>(window_->widgetFor(*control)) : nullptr;
+  if (!box) return false;
+  std::cout << "text " << name << " " << quoted(box->text().toStdString()) << "\n";
+  return true;
+}
+
+bool ScriptRunner::printCaption(std::string_view name) {
+  const auto control = controlNamed(name);
+  if (!control) return false;
+  QWidget* widget = window_->widgetFor(*control);
+  QString caption;
+  if (widget == window_.get()) {
+    caption = widget->windowTitle();
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    caption = label->text();
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    caption = button->text();
+  } else {
+    return false;
   }
-  for (const NamedKey& named : kNamedKeys) {
-    if (key != named.name) continue;
-    Qt::Key code = named.key;
-    if (code == Qt::Key_Tab && modifiers.testFlag(Qt::ShiftModifier)) code = Qt::Key_Backtab;
-    if (code == Qt::Key_Enter) modifiers |= Qt::KeypadModifier;
-    sendKey(keyTarget(), code, QString::fromLatin1(named.text), modifiers);
-    return true;
-  }
-  const QList<uint> characters = QString::fromStdString(std::string(key)).toUcs4();
-  if (characters.size() != 1) return false;
-  char32_t character = characters.front();
-  const Qt::Key code = keyFor(character);
-  QString text = fromUcs4(character);
-  if (modifiers.testFlag(Qt::ControlModifier) && code >= Qt::Key_A && code <= Qt::Key_Z) {
-    text = QChar(char16_t(code - Qt::Key_A + 1));
-  } else if (modifiers.testFlag(Qt::ShiftModifier)) {
-    text = text.toUpper();
-  }
-  sendKey(keyTarget(), code, text, modifiers);
+  std::cout << "caption " << name << " " << quoted(caption.toStdString()) << "\n";
+  return true;
+}
+
+// A colour value has no widget property to read back (a system colour is
+// a role, not a shade), so it comes from the window's model.
+bool ScriptRunner::printColour(std::string_view name) {
+  const auto control = controlNamed(name);
+  if (!control) return false;
+  std::cout << "color " << name << " " << window_->model().background(*control) << "\n";
+  return true;
+}
+
+bool ScriptRunner::printVisible(std::string_view name) {
+  const auto control = controlNamed(name);
+  if (!control) return false;
+  const QWidget* widget = window_->widgetFor(*control);
+  const bool visible = !widget || widget == window_.get() ? window_->model().visible(*control)
+                                                          : widget->isVisibleTo(window_.get());
+  std::cout << "visible " << name << " " << (visible ? "yes" : "no") << "\n";
   return true;
 }
 
 void ScriptRunner::typeCharacter(char32_t character) {
-  const bool upper = character >= 'A' && character <= 'Z';
-  sendKey(keyTarget(), keyFor(character), fromUcs4(character),
-          upper ? Qt::ShiftModifier : Qt::NoModifier);
-}
-
-bool ScriptRunner::click(std::string_view name, Qt::MouseButton button) {
-  const auto ref = control(name);
-  if (!ref) return false;
-  QTest::mouseClick(form_->windowHandle(), button, Qt::NoModifier, clickPoint(*ref));
-  return true;
+  sendKey(keyTarget(), keyEventTyping(character));
 }
 
 // A point of the element that no control covers: the centre of a control,
 // a point of a drawn outline or line, a free corner of the window.
-QPoint ScriptRunner::clickPoint(ControlRef ref) const {
-  const QRect rect = form_->pixelRect(ref);
-  switch (ref.name) {
-    case ControlName::Form1:
-      return form_->pixelRect(window::single(ControlName::Shape1)).topLeft() / 2;
-    case ControlName::Shape1:
+QPoint ScriptRunner::clickPoint(Control control) const {
+  const QRect rect = window_->pixelRect(control);
+  switch (window::layoutOf(control).kind) {
+    case window::ControlKind::Window:
+      return window_->pixelRect(Control::OperatorFrame).topLeft() / 2;
+    case window::ControlKind::Rectangle:
       return {rect.left(), rect.center().y()};
-    case ControlName::Line1:
+    case window::ControlKind::Line:
       return {rect.left() + rect.width() / 2, rect.top()};
     default:
       return rect.center();
@@ -248,7 +263,7 @@ QPoint ScriptRunner::clickPoint(ControlRef ref) const {
 
 QWidget* ScriptRunner::keyTarget() const {
   QWidget* focus = QApplication::focusWidget();
-  return focus ? focus : form_.get();
+  return focus ? focus : window_.get();
 }
 
 // Lets everything an action set off finish: posted events, and the delayed
@@ -257,8 +272,8 @@ void ScriptRunner::settle() {
   QElapsedTimer waited;
   waited.start();
   const auto busy = [this] {
-    if (!form_) return false;
-    for (const auto* button : form_->findChildren<QAbstractButton*>()) {
+    if (!window_) return false;
+    for (const auto* button : window_->findChildren<QAbstractButton*>()) {
       if (button->isDown()) return true;
     }
     return false;

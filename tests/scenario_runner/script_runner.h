@@ -1,19 +1,21 @@
 #pragma once
 
+#include <Qt>
 #include <istream>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "platform/qt_form.h"
+#include "platform/main_window.h"
+
+class QWidget;
 
 namespace vorlix::testing {
 
 // Replays a script of user actions against the real window and prints what
 // the queries and message boxes show. Holds no behaviour of the program: it
-// only presses keys and buttons through Qt's test events and reads the
-// window model.
+// presses keys and buttons through Qt's test events and reads the widgets.
 class ScriptRunner {
  public:
   ScriptRunner();
@@ -23,21 +25,36 @@ class ScriptRunner {
   int run(std::istream& script);
 
  private:
+  struct Command;
   bool runLine(std::string_view line);
-  bool act(std::string_view command, std::string_view argument);
-  bool query(std::string_view command, std::string_view argument);
-  std::optional<window::ControlRef> control(std::string_view name) const;
+
+  // Actions.
+  bool open(std::string_view argument);
+  bool close(std::string_view argument);
+  bool focus(std::string_view name);
+  bool type(std::string_view text);
   bool press(std::string_view key);
-  void typeCharacter(char32_t character);
+  bool paste(std::string_view argument);
+  bool leftClick(std::string_view name) { return click(name, Qt::LeftButton); }
+  bool rightClick(std::string_view name) { return click(name, Qt::RightButton); }
+  bool middleClick(std::string_view name) { return click(name, Qt::MiddleButton); }
+  bool enter(std::string_view sum);
+  // Queries.
+  bool printResult(std::string_view argument);
+  bool printFocused(std::string_view argument);
+  bool printText(std::string_view name);
+  bool printCaption(std::string_view name);
+  bool printColour(std::string_view name);
+  bool printVisible(std::string_view name);
+
   bool click(std::string_view name, Qt::MouseButton button);
-  QPoint clickPoint(window::ControlRef ref) const;
+  void typeCharacter(char32_t character);
+  void fill(window::Control box, std::string_view digits);
+  QPoint clickPoint(window::Control control) const;
   QWidget* keyTarget() const;
   void settle();
 
-  std::unique_ptr<platform::QtForm> form_;
+  std::unique_ptr<platform::MainWindow> window_;
 };
-
-// "\"" and "\\" escaped, the whole in double quotes.
-std::string quoted(std::string_view text);
 
 }  // namespace vorlix::testing

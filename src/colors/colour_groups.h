@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "window/control.h"
+
+namespace vorlix::colors {
+
+// Elements that step through the palette together: a right-click on any
+// member advances the group's one counter.
+enum class ColourGroup : std::uint8_t {
+  Window,
+  OperatorLabel,
+  EqualsLabel,
+  EntryBoxes,
+  ResultBoxes,
+  OperatorButtons,
+  CommandButtons,
+};
+
+inline constexpr std::size_t kColourGroupCount = 7;
+
+// nullopt for an element that keeps its colour: the copyright line, and the
+// drawn shapes, whose clicks are the window's.
+std::optional<ColourGroup> colourGroupOf(window::Control element);
+
+}  // namespace vorlix::colors

@@ -1,0 +1,130 @@
+#include "platform/control_widgets.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <limits>
+#include <map>
+
+#include "platform/qt_colors.h"
+#include "platform/qt_fonts.h"
+
+namespace vorlix::platform {
+namespace {
+
+using window::ControlKind;
+using window::ControlLayout;
+
+void setPaletteColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget.palette();
+  palette.setColor(role, colour);
+  widget.setPalette(palette);
+}
+
+QPalette::ColorRole foregroundRole(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::CommandButton:
+      return QPalette::ButtonText;
+    case ControlKind::TextBox:
+      return QPalette::Text;
+    default:
+      return QPalette::WindowText;
+  }
+}
+
+QWidget* createWidget(const ControlLayout& layout, QWidget& window, QStyle& buttonStyle) {
+  switch (layout.kind) {
+    case ControlKind::TextBox: {
+      auto* box = new QLineEdit(&window);
+      box->setContextMenuPolicy(Qt::NoContextMenu);
+      box->setMaxLength(std::numeric_limits<int>::max());  // Qt's default stops at 32767
+      return box;
+    }
+    case ControlKind::Label: {
+      auto* label = new QLabel(&window);
+      label->setTextFormat(Qt::PlainText);
+      label->setAlignment(
+          Qt::AlignTop |
+          (layout.alignment == window::Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft));
+      label->setAutoFillBackground(layout.background.has_value());
+      return label;
+    }
+    case ControlKind::CommandButton: {
+      auto* button = new QPushButton(&window);
+      button->setStyle(&buttonStyle);
+      button->setAutoDefault(false);
+      button->setDefault(false);
+      return button;
+    }
+    case ControlKind::Window:
+      return &window;
+    case ControlKind::Rectangle:
+    case ControlKind::Line:
+      return nullptr;
+  }
+  return nullptr;
+}
+
+void place(QWidget& widget, const ControlLayout& layout, const QWidget& window) {
+  const window::Geometry& g = layout.geometry;
+  widget.setGeometry(pixels(window, g.left), pixels(window, g.top), pixels(window, g.width),
+                     pixels(window, g.height));
+  widget.setFont(qtFont(layout.font));
+  setPaletteColour(widget, foregroundRole(layout.kind),
+                   toQColor(layout.foreground, QApplication::palette()));
+}
+
+// Labels hold places in the tab order but never take the focus.
+void setTabOrder(const ControlWidgets& widgets) {
+  std::map<int, QWidget*> byTabIndex;
+  for (const ControlLayout& layout : window::windowLayout()) {
+    QWidget* widget = widgets[window::indexOf(layout.control)];
+    if (!widget || layout.kind == ControlKind::Window) continue;
+    const bool focusable = layout.tabIndex && window::takesFocus(layout.control);
+    widget->setFocusPolicy(focusable ? Qt::StrongFocus : Qt::NoFocus);
+    if (focusable) byTabIndex.emplace(*layout.tabIndex, widget);
+  }
+  QWidget* previous = nullptr;
+  for (const auto& [tabIndex, widget] : byTabIndex) {
+    if (previous) QWidget::setTabOrder(previous, widget);
+    previous = widget;
+  }
+}
+
+}  // namespace
+
+ControlWidgets createControlWidgets(QWidget& window, QStyle& buttonStyle) {
+  ControlWidgets widgets{};
+  for (const ControlLayout& layout : window::windowLayout()) {
+    QWidget* widget = createWidget(layout, window, buttonStyle);
+    widgets[window::indexOf(layout.control)] = widget;
+    if (widget && widget != &window) place(*widget, layout, window);
+  }
+  setTabOrder(widgets);
+  return widgets;
+}
+
+void setBackground(QWidget& widget, ControlKind kind, const QColor& colour) {
+  switch (kind) {
+    case ControlKind::TextBox:
+      setPaletteColour(widget, QPalette::Base, colour);
+      break;
+    case ControlKind::CommandButton:
+      setPaletteColour(widget, QPalette::Button, colour);
+      break;
+    case ControlKind::Window:
+    case ControlKind::Label:
+      setPaletteColour(widget, QPalette::Window, colour);
+      break;
+    case ControlKind::Rectangle:
+    case ControlKind::Line:
+      break;
+  }
+}
+
+int pixels(const QWidget& window, int twips) {
+  return window::twipsToPixels(twips, window.logicalDpiX());
+}
+
+}  // namespace vorlix::platform

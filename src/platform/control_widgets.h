@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <array>
+
+#include "window/control.h"
+#include "window/layout.h"
+
+class QStyle;
+class QWidget;
+
+namespace vorlix::platform {
+
+// The widget of each element: the window itself for the window, nullptr for
+// the shapes it draws.
+using ControlWidgets = std::array<QWidget*, window::kControlCount>;
+
+// Creates the window's controls where the layout places them, with their
+// kind, font, text colour and tab order. Buttons are drawn in `buttonStyle`,
+// which paints exactly their background colour. What the model holds (text,
+// caption, visibility, background) is left for the caller to show.
+ControlWidgets createControlWidgets(QWidget& window, QStyle& buttonStyle);
+
+// Paints the background of an element's widget in the role its kind fills.
+void setBackground(QWidget& widget, window::ControlKind kind, const QColor& colour);
+
+int pixels(const QWidget& window, int twips);
+
+}  // namespace vorlix::platform

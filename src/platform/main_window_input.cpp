@@ -1,0 +1,97 @@
+// How Qt's input reaches the core: key presses and composed text in the
+// entry boxes, Enter on a focused button, and right-clicks anywhere on the
+// window.
+#include <QCoreApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QWindow>
+
+#include "platform/key_code.h"
+#include "platform/main_window.h"
+
+namespace vorlix::platform {
+
+using window::Control;
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle()) {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+        return filterWindowMouse(*static_cast<QMouseEvent*>(event));
+      default:
+        return false;
+    }
+  }
+  if (auto* button = qobject_cast<QPushButton*>(watched)) return filterButtonKey(*button, *event);
+  const auto box = controlOf(watched);
+  if (!box) return false;
+  switch (event->type()) {
+    case QEvent::KeyPress:
+      return filterKeyPress(*box, *static_cast<QKeyEvent*>(event));
+    case QEvent::InputMethod:
+      return filterInputMethod(*box, *static_cast<QWidget*>(watched),
+                               *static_cast<QInputMethodEvent*>(event));
+    default:
+      return false;
+  }
+}
+
+// A focused button is pressed by Space, as Qt does, and by Enter, which Qt
+// leaves to default buttons; the window has none.
+bool MainWindow::filterButtonKey(QPushButton& button, const QEvent& event) {
+  if (event.type() != QEvent::KeyPress) return false;
+  const int key = static_cast<const QKeyEvent&>(event).key();
+  if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+  button.click();
+  return true;
+}
+
+bool MainWindow::filterKeyPress(Control box, const QKeyEvent& event) {
+  if (isAltCommand(event)) return !event.text().isEmpty();
+  const auto code = characterCode(event);
+  if (!code) return false;
+  // A passed key goes on to the box as it came.
+  return commands_.filterTypedKey(box, *code) == window::KeyVerdict::Cancel;
+}
+
+bool MainWindow::filterInputMethod(Control box, QWidget& target, const QInputMethodEvent& event) {
+  if (forwardingInputMethod_ || event.commitString().isEmpty()) return false;
+  QString accepted;
+  for (const char32_t character : event.commitString().toUcs4()) {
+    if (commands_.filterTypedKey(box, codeOfCharacter(character)) == window::KeyVerdict::Pass) {
+      accepted += QString::fromUcs4(&character, 1);
+    }
+  }
+  if (accepted == event.commitString()) return false;
+  QInputMethodEvent filtered(event.preeditString(), event.attributes());
+  filtered.setCommitString(accepted, event.replacementStart(), event.replacementLength());
+  forwardingInputMethod_ = true;
+  QCoreApplication::sendEvent(&target, &filtered);
+  forwardingInputMethod_ = false;
+  return true;
+}
+
+bool MainWindow::filterWindowMouse(const QMouseEvent& event) {
+  // Every right-button event is kept from the widgets; the release is the
+  // click that recolours.
+  if (event.button() != Qt::RightButton) return false;
+  if (event.type() == QEvent::MouseButtonRelease) {
+    recolouring_.buttonReleased(elementAt(event.position().toPoint()), colors::MouseButton::Right);
+  }
+  return true;
+}
+
+// The control under a point of the client area; the window itself where
+// no control is, the drawn rectangle and lines included.
+Control MainWindow::elementAt(QPoint point) const {
+  for (const QWidget* widget = childAt(point); widget; widget = widget->parentWidget()) {
+    if (const auto control = controlOf(widget)) return *control;
+  }
+  return Control::Window;
+}
+
+}  // namespace vorlix::platform

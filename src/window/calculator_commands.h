@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+
+#include "window/message_box.h"
+#include "window/window_model.h"
+
+// What typing and clicking the buttons do. The commands keep no state of
+// their own: everything they read and write is on the window, and the
+// operator in force is nothing but the operator label's caption.
+namespace vorlix::window {
+
+// A typed character's code: its UTF-16 value as a signed 16-bit number, or
+// -1 for a character beyond 16 bits.
+using CharacterCode = std::int16_t;
+inline constexpr CharacterCode kBackspace = 8;
+inline constexpr CharacterCode kEnter = 13;
+
+enum class KeyVerdict { Pass, Cancel };
+
+class CalculatorCommands {
+ public:
+  CalculatorCommands(WindowModel& window, MessageBox& messages)
+      : window_(window), messages_(messages) {}
+  CalculatorCommands(const CalculatorCommands&) = delete;
+  CalculatorCommands& operator=(const CalculatorCommands&) = delete;
+
+  // A click on any button: an operator button chooses its operator,
+  // Calculate calculates, New starts a new calculation.
+  void clickButton(Control button);
+
+  // Shows the result of the two operands, or one message saying why there
+  // is none. The result boxes' visibility is reset first, whatever follows.
+  void calculate();
+  // Empties every entry and result box and puts the focus in the first
+  // numerator; the operator stays.
+  void startNew();
+  // Empties the result boxes and makes the button's caption the operator.
+  void chooseOperator(Control button);
+
+  // A character typed into an entry box: digits and Backspace pass. Enter
+  // moves the focus to the next entry box, or calculates in the second
+  // denominator, where it passes afterwards. Everything else is cancelled.
+  KeyVerdict filterTypedKey(Control box, CharacterCode code);
+
+ private:
+  void emptyResult();
+
+  WindowModel& window_;
+  MessageBox& messages_;
+};
+
+}  // namespace vorlix::window
