@@ -1,6 +1,7 @@
 #include "calc/operations.h"
 
 #include "calc/checked_int16.h"
+#include "calc/runtime_error.h"
 #include "calc/scaled_numerator.h"
 
 namespace vorlix::calc {
@@ -43,6 +44,9 @@ Fraction product(Fraction left, Fraction right) {
 }
 
 Fraction quotient(Fraction left, Fraction right) {
+  // Inverting n/0 would give 0/n, a plain zero, and the quotient would be
+  // shown as 0: the divisor is refused before anything is multiplied.
+  if (right.denominator == 0) raise(ErrorCode::DivisionByZero);
   return product(left, {right.denominator, right.numerator});
 }
 

@@ -55,6 +55,10 @@ const SumCase kDivision[] = {
     {"zero_dividend", "0/1 / 1/2", R"(result "0" "0" "1" visible none)"},
     {"zero_divisor", "1/2 / 0/3", kDivisionByZero},
     {"zero_left_denominator", "1/0 / 1/2", kDivisionByZero},
+    {"divisor_without_value", "1/2 / 1/0", kDivisionByZero},
+    {"folded_divisor_without_value", "2 1/3 / 1 5/0", kDivisionByZero},
+    {"divisor_without_value_before_overflow", "1/200 / 200/0", kDivisionByZero},
+    {"conversion_before_divisor_check", "1/2 / 40000/0", kTooBig},
 };
 
 const SumCase kAddition[] = {

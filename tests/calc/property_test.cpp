@@ -67,6 +67,7 @@ Expected expectedOutcome(const std::array<std::string, 6>& boxes, const std::str
       const std::int64_t top = inRange(op == "+" ? left + right : std::abs(left - right));
       return {std::nullopt, top, common};
     }
+    if (op == "/" && r.bottom == 0) throw Failure{"11  Division by zero"};
     const Operand divisor = op == "/" ? Operand{0, r.bottom, r.top} : r;
     const std::int64_t bottom = inRange(divisor.bottom * l.bottom);
     const std::int64_t top = inRange(l.top * divisor.top);
