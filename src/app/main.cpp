@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "app/command_line.h"
 #include "identity.h"
 #include "platform/main_window.h"
 #include "platform/qt_text.h"
@@ -9,6 +10,8 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(platform::qtText(identity::kName));
   QApplication::setOrganizationName(platform::qtText(identity::kOrganisation));
   QApplication::setApplicationVersion(platform::qtText(identity::kVersion));
+  if (const auto status = app::answerInformationOptions(argc, argv)) return *status;
+  QGuiApplication::setDesktopFileName(platform::qtText(identity::kApplicationId));
   QApplication application(argc, argv);
   const auto window = platform::openMainWindow();
   return QApplication::exec();
