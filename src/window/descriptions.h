@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "window/control.h"
+#include "window/window_model.h"
+
+// What a screen reader says of each element, and what a tooltip shows.
+namespace vorlix::window {
+
+struct Description {
+  Control control;
+  std::string_view name;         // what the element is
+  std::string_view description;  // what it does, or how to use it
+  std::string_view toolTip;      // empty: none
+};
+
+// One row for every element a widget shows; the drawn shapes have none.
+std::optional<Description> descriptionOf(Control control);
+
+// The name as it stands now: the window is named by its title, and the
+// operator label by the operation it shows, in words.
+std::string spokenName(const WindowModel& window, Control control);
+
+// "+" is "add", "-" "subtract", "x" "multiply", "/" "divide"; any other
+// text is said as it is.
+std::string_view operationInWords(std::string_view symbol);
+
+}  // namespace vorlix::window

@@ -1,0 +1,55 @@
+#include "window/descriptions.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "window/layout.h"
+
+namespace vorlix::window {
+namespace {
+
+using enum Control;
+
+// A screen reader tells the nine boxes apart by their names alone.
+TEST(Descriptions, EveryBoxHasANameOfItsOwn) {
+  const WindowModel window;
+  std::set<std::string> names;
+  for (const ControlLayout& layout : windowLayout()) {
+    if (layout.kind != ControlKind::TextBox) continue;
+    const std::string name = spokenName(window, layout.control);
+    EXPECT_FALSE(name.empty()) << indexOf(layout.control);
+    EXPECT_TRUE(names.insert(name).second) << name;
+  }
+  EXPECT_EQ(names.size(), 9u);
+}
+
+TEST(Descriptions, EveryShownElementIsDescribed) {
+  for (const ControlLayout& layout : windowLayout()) {
+    const bool drawn = layout.kind == ControlKind::Rectangle || layout.kind == ControlKind::Line;
+    EXPECT_EQ(descriptionOf(layout.control).has_value(), !drawn) << indexOf(layout.control);
+  }
+}
+
+TEST(Descriptions, OperatorsAreSpokenAsWords) {
+  WindowModel window;
+  EXPECT_EQ(spokenName(window, OperatorLabel), "operation: add");
+  const std::pair<Control, const char*> buttons[] = {{SubtractButton, "subtract"},
+                                                     {AddButton, "add"},
+                                                     {MultiplyButton, "multiply"},
+                                                     {DivideButton, "divide"}};
+  for (const auto& [button, word] : buttons) {
+    EXPECT_EQ(spokenName(window, button), word);
+    EXPECT_EQ(descriptionOf(button)->toolTip, word);
+    window.setCaption(OperatorLabel, window.caption(button));
+    EXPECT_EQ(spokenName(window, OperatorLabel), std::string("operation: ") + word);
+  }
+}
+
+TEST(Descriptions, TheWindowIsNamedByItsTitle) {
+  const WindowModel window;
+  EXPECT_EQ(spokenName(window, Window), "Vorlix 1.1");
+}
+
+}  // namespace
+}  // namespace vorlix::window
