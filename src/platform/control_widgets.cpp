@@ -1,13 +1,11 @@
 #include "platform/control_widgets.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <limits>
 #include <map>
 
-#include "platform/qt_colors.h"
 #include "platform/qt_fonts.h"
 
 namespace vorlix::platform {
@@ -71,8 +69,6 @@ void place(QWidget& widget, const ControlLayout& layout, const QWidget& window) 
   widget.setGeometry(pixels(window, g.left), pixels(window, g.top), pixels(window, g.width),
                      pixels(window, g.height));
   widget.setFont(qtFont(layout.font));
-  setPaletteColour(widget, foregroundRole(layout.kind),
-                   toQColor(layout.foreground, QApplication::palette()));
 }
 
 // Labels hold places in the tab order but never take the focus.
@@ -105,7 +101,11 @@ ControlWidgets createControlWidgets(QWidget& window, QStyle& buttonStyle) {
   return widgets;
 }
 
-void setBackground(QWidget& widget, ControlKind kind, const QColor& colour) {
+void setColours(QWidget& widget, ControlKind kind, const std::optional<QColor>& background,
+                const QColor& text) {
+  if (kind != ControlKind::Window) setPaletteColour(widget, foregroundRole(kind), text);
+  if (!background) return;
+  const QColor& colour = *background;
   switch (kind) {
     case ControlKind::TextBox:
       setPaletteColour(widget, QPalette::Base, colour);

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <array>
+#include <optional>
 
 #include "window/control.h"
 #include "window/layout.h"
@@ -21,8 +22,10 @@ using ControlWidgets = std::array<QWidget*, window::kControlCount>;
 // caption, visibility, background) is left for the caller to show.
 ControlWidgets createControlWidgets(QWidget& window, QStyle& buttonStyle);
 
-// Paints the background of an element's widget in the role its kind fills.
-void setBackground(QWidget& widget, window::ControlKind kind, const QColor& colour);
+// Colours an element's widget: its background in the role its kind fills
+// (none for a transparent element) and its text.
+void setColours(QWidget& widget, window::ControlKind kind, const std::optional<QColor>& background,
+                const QColor& text);
 
 int pixels(const QWidget& window, int twips);
 

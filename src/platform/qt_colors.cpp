@@ -44,6 +44,16 @@ constexpr std::array kRoles{
 
 }  // namespace
 
+QColor readableTextColor(const QColor& text, const QColor& background) {
+  const auto channels = [](const QColor& colour) {
+    return window::Rgb{static_cast<std::uint8_t>(colour.red()),
+                       static_cast<std::uint8_t>(colour.green()),
+                       static_cast<std::uint8_t>(colour.blue())};
+  };
+  const window::Rgb readable = window::readableTextColor(channels(text), channels(background));
+  return {readable.red, readable.green, readable.blue};
+}
+
 QColor toQColor(window::Color color, const QPalette& theme) {
   if (const auto channels = window::rgbOf(color)) {
     return QColor(channels->red, channels->green, channels->blue);

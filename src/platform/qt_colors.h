@@ -11,4 +11,7 @@ namespace vorlix::platform {
 // colour the current theme's colour of that role.
 QColor toQColor(window::Color color, const QPalette& theme);
 
+// The text colour to draw on a background, readable in a dark theme too.
+QColor readableTextColor(const QColor& text, const QColor& background);
+
 }  // namespace vorlix::platform

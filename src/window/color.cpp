@@ -1,5 +1,8 @@
 #include "window/color.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace vorlix::window {
 namespace {
 
@@ -24,5 +27,31 @@ std::optional<Rgb> rgbOf(Color color) {
 }
 
 bool isValidColor(Color color) { return rgbOf(color) || systemRoleOf(color); }
+
+namespace {
+
+double linear(std::uint8_t channel) {
+  const double value = channel / 255.0;
+  return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+}
+
+double luminance(Rgb color) {
+  return 0.2126 * linear(color.red) + 0.7152 * linear(color.green) + 0.0722 * linear(color.blue);
+}
+
+}  // namespace
+
+double contrastRatio(Rgb first, Rgb second) {
+  const auto [darker, lighter] = std::minmax(luminance(first), luminance(second));
+  return (lighter + 0.05) / (darker + 0.05);
+}
+
+Rgb readableTextColor(Rgb text, Rgb background) {
+  constexpr double kReadable = 4.5;
+  constexpr Rgb kBlack{0, 0, 0};
+  const double contrast = contrastRatio(text, background);
+  if (contrast >= kReadable || contrastRatio(kBlack, background) <= contrast) return text;
+  return kBlack;
+}
 
 }  // namespace vorlix::window

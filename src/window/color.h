@@ -65,4 +65,14 @@ std::optional<Rgb> rgbOf(Color color);
 // A value an element accepts as its colour: a plain colour or a system one.
 bool isValidColor(Color color);
 
+// The contrast of two colours as WCAG 2 measures it, from 1 to 21.
+double contrastRatio(Rgb first, Rgb second);
+
+// The colour to draw text in on a background. A desktop's dark theme makes
+// the system's text colours light; on a light background such a colour
+// would be unreadable, so below 4.5:1 (WCAG's level for normal text) the
+// text takes black instead, where black reads better. Text that is dark
+// already keeps its colour.
+Rgb readableTextColor(Rgb text, Rgb background);
+
 }  // namespace vorlix::window

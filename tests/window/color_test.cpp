@@ -44,3 +44,38 @@ TEST(Color, ChannelsAreRedLowBlueHigh) {
 
 }  // namespace
 }  // namespace vorlix::window
+
+namespace vorlix::window {
+namespace {
+
+bool operator==(Rgb a, Rgb b) { return a.red == b.red && a.green == b.green && a.blue == b.blue; }
+
+TEST(Color, ContrastFollowsWcag) {
+  EXPECT_NEAR(contrastRatio({0, 0, 0}, {255, 255, 255}), 21.0, 1e-9);
+  EXPECT_NEAR(contrastRatio({255, 255, 255}, {255, 255, 255}), 1.0, 1e-9);
+  EXPECT_NEAR(contrastRatio({255, 0, 0}, {0, 0, 0}), 5.25, 0.01);
+}
+
+// Light text on a light background turns black; every other pairing keeps
+// its colour, so a light theme looks exactly as it did.
+TEST(Color, TextStaysReadableInADarkTheme) {
+  struct Case {
+    const char* name;
+    Rgb text;
+    Rgb background;
+    Rgb drawn;
+  };
+  const Case cases[] = {
+      {"dark theme text on light cyan", {238, 238, 236}, {128, 255, 255}, {0, 0, 0}},
+      {"dark theme text on magenta", {238, 238, 236}, {255, 0, 255}, {0, 0, 0}},
+      {"dark theme text on dark button", {238, 238, 236}, {53, 53, 53}, {238, 238, 236}},
+      {"light theme text on light cyan", {0, 0, 0}, {128, 255, 255}, {0, 0, 0}},
+      {"black on purple keeps black", {0, 0, 0}, {128, 0, 128}, {0, 0, 0}},
+      {"white on blue reads better than black", {255, 255, 255}, {0, 0, 255}, {255, 255, 255}},
+  };
+  for (const Case& c : cases)
+    EXPECT_TRUE(readableTextColor(c.text, c.background) == c.drawn) << c.name;
+}
+
+}  // namespace
+}  // namespace vorlix::window
