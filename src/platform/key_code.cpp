@@ -25,6 +25,12 @@ bool isAltCommand(const QKeyEvent& event) {
          !event.modifiers().testFlag(Qt::ControlModifier);
 }
 
+bool asksForContextMenu(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+  return (event.key() == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+         (event.key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+}
+
 std::optional<std::int16_t> characterCode(const QKeyEvent& event) {
   const int key = event.key();
   const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);

@@ -22,4 +22,8 @@ std::int16_t codeOfCharacter(char32_t character);
 // Alt with a key is a command, never typing.
 bool isAltCommand(const QKeyEvent& event);
 
+// The context-menu key, or Shift+F10: what keyboard users press where
+// others right-click.
+bool asksForContextMenu(const QKeyEvent& event);
+
 }  // namespace vorlix::platform

@@ -1,5 +1,7 @@
 #include "platform/main_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +18,7 @@
 #include "platform/qt_settings_store.h"
 #include "platform/qt_text.h"
 #include "platform/window_icon.h"
+#include "window/descriptions.h"
 
 namespace vorlix::platform {
 namespace {
@@ -27,6 +30,13 @@ using window::Property;
 constexpr std::array kShownProperties{Property::Text, Property::Caption, Property::Visible,
                                       Property::Background};
 
+// A screen reader should meet the window as a frame, as it meets other
+// programs' main windows, not as a plain panel.
+QAccessibleInterface* windowAsFrame(const QString& /*className*/, QObject* object) {
+  auto* window = qobject_cast<MainWindow*>(object);
+  return window ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(std::unique_ptr<colors::SettingsStore> store)
@@ -34,6 +44,8 @@ MainWindow::MainWindow(std::unique_ptr<colors::SettingsStore> store)
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       store_(std::move(store)),
       buttonStyle_(QStyleFactory::create(QStringLiteral("Windows"))) {
+  static const bool frameInstalled = (QAccessible::installFactory(windowAsFrame), true);
+  static_cast<void>(frameInstalled);
   const window::ControlLayout& layout = window::layoutOf(Control::Window);
   setWindowIcon(genericWindowIcon());
   setFont(qtFont(layout.font));
@@ -42,6 +54,7 @@ MainWindow::MainWindow(std::unique_ptr<colors::SettingsStore> store)
   widgets_ = createControlWidgets(*this, *buttonStyle_);
   for (const window::ControlLayout& element : window::windowLayout()) {
     for (const Property property : kShownProperties) showChange(element.control, property);
+    describe(element.control);
   }
   model_.onChange([this](Control control, Property property) { showChange(control, property); });
   connectWidgets();
@@ -66,9 +79,7 @@ void MainWindow::connectWidgets() {
     if (auto* box = qobject_cast<QLineEdit*>(widget)) {
       connect(box, &QLineEdit::textChanged, this,
               [this, control](const QString& text) { model_.setText(control, utf8(text)); });
-      if (std::ranges::find(window::kEntryOrder, control) != window::kEntryOrder.end()) {
-        box->installEventFilter(this);  // typed keys go through the key filter
-      }
+      box->installEventFilter(this);
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
       connect(button, &QPushButton::clicked, this,
               [this, control] { commands_.clickButton(control); });
@@ -95,6 +106,7 @@ void MainWindow::showChange(Control control, Property property) {
       }
       break;
     case Property::Caption:
+      describe(control);
       if (widget == this) setWindowTitle(qtText(model_.caption(control)));
       if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(qtText(model_.caption(control)));
@@ -106,7 +118,7 @@ void MainWindow::showChange(Control control, Property property) {
       if (widget != this) widget->setVisible(model_.visible(control));
       break;
     case Property::Background:
-      showBackground(control);
+      showColours(control);
       break;
     case Property::Focus:
       widget->setFocus(Qt::OtherFocusReason);
@@ -114,12 +126,43 @@ void MainWindow::showChange(Control control, Property property) {
   }
 }
 
-void MainWindow::showBackground(Control control) {
+// The text colour follows the background, so that a light background keeps
+// dark text whatever the theme's text colour; a transparent element shows
+// the window's colour and follows that.
+void MainWindow::showColours(Control control) {
+  QWidget* widget = widgetFor(control);
+  if (!widget) return;
   const window::ControlLayout& layout = window::layoutOf(control);
-  if (!layout.background) return;  // transparent: the window shows through
-  setBackground(*widgetFor(control), layout.kind,
-                toQColor(model_.background(control), QApplication::palette()));
-  if (control == Control::Window) update();
+  const QPalette& theme = QApplication::palette();
+  const QColor background = toQColor(model_.background(control), theme);
+  const QColor text = readableTextColor(toQColor(layout.foreground, theme), background);
+  setColours(*widget, layout.kind, layout.background ? std::optional(background) : std::nullopt,
+             text);
+  if (control != Control::Window) return;
+  for (const window::ControlLayout& element : window::windowLayout()) {
+    if (!element.background) showColours(element.control);
+  }
+  update();
+}
+
+void MainWindow::describe(Control control) {
+  QWidget* widget = widgetFor(control);
+  const auto description = window::descriptionOf(control);
+  if (!widget || !description) return;
+  widget->setAccessibleName(qtText(window::spokenName(model_, control)));
+  widget->setAccessibleDescription(qtText(description->description));
+  if (!description->toolTip.empty()) widget->setToolTip(qtText(description->toolTip));
+}
+
+// System colours are the theme's: when it changes, every element is
+// coloured again.
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ApplicationPaletteChange) {
+    for (const window::ControlLayout& element : window::windowLayout()) {
+      if (element.background) showColours(element.control);
+    }
+  }
+  QWidget::changeEvent(event);
 }
 
 std::optional<Control> MainWindow::controlOf(const QObject* object) const {

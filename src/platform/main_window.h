@@ -44,13 +44,15 @@ class MainWindow final : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
   void connectWidgets();
   void showChange(window::Control control, window::Property property);
-  void showBackground(window::Control control);
+  void showColours(window::Control control);
+  void describe(window::Control control);
   bool filterButtonKey(QPushButton& button, const QEvent& event);
   bool filterKeyPress(window::Control box, const QKeyEvent& event);
   bool filterInputMethod(window::Control box, QWidget& target, const QInputMethodEvent& event);

@@ -1,12 +1,13 @@
 // How Qt's input reaches the core: key presses and composed text in the
-// entry boxes, Enter on a focused button, and right-clicks anywhere on the
-// window.
+// entry boxes, Enter on a focused button, right-clicks anywhere on the
+// window, and the context-menu key on whatever has the focus.
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QWindow>
+#include <algorithm>
 
 #include "platform/key_code.h"
 #include "platform/main_window.h"
@@ -26,14 +27,21 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
   }
+  const auto control = controlOf(watched);
+  if (!control) return false;
+  if (event->type() == QEvent::KeyPress &&
+      asksForContextMenu(*static_cast<const QKeyEvent*>(event))) {
+    recolouring_.recolour(*control);  // what a right-click on it does
+    return true;
+  }
   if (auto* button = qobject_cast<QPushButton*>(watched)) return filterButtonKey(*button, *event);
-  const auto box = controlOf(watched);
-  if (!box) return false;
+  if (std::ranges::find(window::kEntryOrder, *control) == window::kEntryOrder.end()) return false;
+  const Control box = *control;
   switch (event->type()) {
     case QEvent::KeyPress:
-      return filterKeyPress(*box, *static_cast<QKeyEvent*>(event));
+      return filterKeyPress(box, *static_cast<QKeyEvent*>(event));
     case QEvent::InputMethod:
-      return filterInputMethod(*box, *static_cast<QWidget*>(watched),
+      return filterInputMethod(box, *static_cast<QWidget*>(watched),
                                *static_cast<QInputMethodEvent*>(event));
     default:
       return false;
