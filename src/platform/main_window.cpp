@@ -49,7 +49,17 @@ MainWindow::MainWindow(std::unique_ptr<colors::SettingsStore> store)
   const window::ControlLayout& layout = window::layoutOf(Control::Window);
   setWindowIcon(genericWindowIcon());
   setFont(qtFont(layout.font));
-  setFixedSize(pixels(*this, layout.geometry.width), pixels(*this, layout.geometry.height));
+  ownSize_ = {pixels(*this, layout.geometry.width), pixels(*this, layout.geometry.height)};
+  // A Wayland compositor may maximize any window, and then wants exactly the
+  // size it asks for: Qt clamping a fixed-size window would end the
+  // connection. There the window has a minimum size only and keeps to its
+  // own size itself, except while maximized or full screen.
+  if (QGuiApplication::platformName() == QStringLiteral("wayland")) {
+    setMinimumSize(ownSize_);
+    resize(ownSize_);
+  } else {
+    setFixedSize(ownSize_);
+  }
   setAutoFillBackground(true);
   widgets_ = createControlWidgets(*this, *buttonStyle_);
   for (const window::ControlLayout& element : window::windowLayout()) {
@@ -157,6 +167,7 @@ void MainWindow::describe(Control control) {
 // System colours are the theme's: when it changes, every element is
 // coloured again.
 void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange) keepOwnSize();
   if (event->type() == QEvent::ApplicationPaletteChange) {
     for (const window::ControlLayout& element : window::windowLayout()) {
       if (element.background) showColours(element.control);
@@ -177,6 +188,19 @@ QRect MainWindow::pixelRect(Control control) const {
   const window::Geometry& g = window::layoutOf(control).geometry;
   return {pixels(*this, g.left), pixels(*this, g.top), pixels(*this, g.width),
           pixels(*this, g.height)};
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  keepOwnSize();
+}
+
+// The controls keep their places whatever the size; only a maximized or
+// full-screen window is larger than its own size.
+void MainWindow::keepOwnSize() {
+  const bool sizedByWindowSystem =
+      (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
+  if (!sizedByWindowSystem && size() != ownSize_) resize(ownSize_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -45,6 +45,7 @@ class MainWindow final : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
@@ -53,6 +54,7 @@ class MainWindow final : public QWidget {
   void showChange(window::Control control, window::Property property);
   void showColours(window::Control control);
   void describe(window::Control control);
+  void keepOwnSize();
   bool filterButtonKey(QPushButton& button, const QEvent& event);
   bool filterKeyPress(window::Control box, const QKeyEvent& event);
   bool filterInputMethod(window::Control box, QWidget& target, const QInputMethodEvent& event);
@@ -66,6 +68,7 @@ class MainWindow final : public QWidget {
   std::unique_ptr<colors::SettingsStore> store_;
   std::unique_ptr<QStyle> buttonStyle_;
   ControlWidgets widgets_{};
+  QSize ownSize_;
   bool forwardingInputMethod_ = false;
 };
 
