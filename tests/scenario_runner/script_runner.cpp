@@ -62,7 +62,7 @@ int ScriptRunner::run(std::istream& script) {
 }
 
 bool ScriptRunner::runLine(std::string_view line) {
-  static constexpr std::array<Command, 16> kCommands{{
+  static constexpr std::array<Command, 17> kCommands{{
       {"open", &ScriptRunner::open, false},
       {"close", &ScriptRunner::close, true},
       {"focus", &ScriptRunner::focus, true},
@@ -73,6 +73,7 @@ bool ScriptRunner::runLine(std::string_view line) {
       {"rclick", &ScriptRunner::rightClick, true},
       {"mclick", &ScriptRunner::middleClick, true},
       {"enter", &ScriptRunner::enter, true},
+      {"maximize", &ScriptRunner::maximize, true},
       {"result", &ScriptRunner::printResult, true},
       {"focused", &ScriptRunner::printFocused, true},
       {"text", &ScriptRunner::printText, true},
@@ -165,6 +166,16 @@ bool ScriptRunner::enter(std::string_view written) {
   fill(Control::SecondDenominator, sum->second.denominator);
   QTest::mouseClick(qobject_cast<QPushButton*>(window_->widgetFor(*operatorButton)),
                     Qt::LeftButton);
+  settle();
+  return true;
+}
+
+// What the title bar's maximize button, or a desktop's shortcut, asks of
+// the window system.
+bool ScriptRunner::maximize(std::string_view argument) {
+  if (!argument.empty()) return false;
+  window_->windowHandle()->showMaximized();
+  QTest::qWait(300);
   settle();
   return true;
 }

@@ -39,6 +39,7 @@ class ScriptRunner {
   bool rightClick(std::string_view name) { return click(name, Qt::RightButton); }
   bool middleClick(std::string_view name) { return click(name, Qt::MiddleButton); }
   bool enter(std::string_view sum);
+  bool maximize(std::string_view argument);
   // Queries.
   bool printResult(std::string_view argument);
   bool printFocused(std::string_view argument);
