@@ -18,6 +18,7 @@ struct ReadCase {
   std::string file;
   StoredSection expected;
 };
+void PrintTo(const ReadCase& row, std::ostream* out) { *out << row.name; }
 
 class ReadSection : public ::testing::TestWithParam<ReadCase> {};
 
@@ -66,6 +67,7 @@ struct WriteCase {
   std::vector<StoredValue> values;
   std::string expected;
 };
+void PrintTo(const WriteCase& row, std::ostream* out) { *out << row.name; }
 
 class WithValues : public ::testing::TestWithParam<WriteCase> {};
 
@@ -130,6 +132,7 @@ struct KeyCase {
   std::string key;
   std::string escaped;
 };
+void PrintTo(const KeyCase& row, std::ostream* out) { *out << row.name; }
 
 class EscapedKey : public ::testing::TestWithParam<KeyCase> {};
 
@@ -153,6 +156,7 @@ struct RefusedCase {
   const char* name;
   StoredValue value;
 };
+void PrintTo(const RefusedCase& row, std::ostream* out) { *out << row.name; }
 
 class NotStorable : public ::testing::TestWithParam<RefusedCase> {};
 
