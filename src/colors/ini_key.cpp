@@ -69,8 +69,9 @@ bool keptAsIs(char32_t point) {
          (point >= '0' && point <= '9') || point == '_' || point == '-' || point == '.';
 }
 
-void appendHex(std::string& out, char32_t value, int digits) {
-  for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) {
+template <int Digits>
+void appendHex(std::string& out, char32_t value) {
+  for (int shift = (Digits - 1) * 4; shift >= 0; shift -= 4) {
     out.push_back(kHexDigits[(value >> static_cast<unsigned>(shift)) & 0xFU]);
   }
 }
@@ -82,16 +83,16 @@ void appendEscaped(std::string& out, char32_t point) {
     out.push_back(static_cast<char>(point));
   } else if (point <= 0xFF) {
     out.push_back('%');
-    appendHex(out, point, 2);
+    appendHex<2>(out, point);
   } else if (point <= 0xFFFF) {
     out += "%U";
-    appendHex(out, point, 4);
+    appendHex<4>(out, point);
   } else {  // Qt escapes UTF-16 units, so a pair of surrogates
     const char32_t offset = point - 0x10000;
     out += "%U";
-    appendHex(out, 0xD800 + (offset >> 10U), 4);
+    appendHex<4>(out, 0xD800 + (offset >> 10U));
     out += "%U";
-    appendHex(out, 0xDC00 + (offset & 0x3FFU), 4);
+    appendHex<4>(out, 0xDC00 + (offset & 0x3FFU));
   }
 }
 

@@ -78,6 +78,7 @@ std::string missingLines(const Replacements& replacements, std::string_view endi
 
 }  // namespace
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the shape callers know
 StoredSection readSection(std::string_view fileText, std::string_view section) {
   StoredSection values;
   SectionTracker tracker(section);
@@ -91,6 +92,7 @@ StoredSection readSection(std::string_view fileText, std::string_view section) {
   return values;
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): as readSection
 bool hasReadableSection(std::string_view fileText, std::string_view section) {
   SectionTracker tracker(section);
   IniLineReader reader(fileText);

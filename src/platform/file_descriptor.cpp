@@ -26,8 +26,8 @@ int FileDescriptor::close() {
   return result == 0 ? 0 : errno;
 }
 
-int readUpTo(int fd, std::size_t limit, std::string& text) {
-  constexpr std::size_t kChunk = 64 * 1024;
+int readUpTo(int fd, std::string& text, std::size_t limit) {
+  constexpr std::size_t kChunk = std::size_t{64} * 1024;
   text.clear();
   while (text.size() <= limit) {
     const std::size_t before = text.size();

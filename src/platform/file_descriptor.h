@@ -31,7 +31,7 @@ class FileDescriptor {
 
 // Reads up to `limit` bytes and one more, so that the caller can tell a
 // file over the limit from one at it. Returns 0 or errno.
-int readUpTo(int fd, std::size_t limit, std::string& text);
+int readUpTo(int fd, std::string& text, std::size_t limit);
 
 // Writes all of `text`. Returns 0 or errno.
 int writeAll(int fd, std::string_view text);

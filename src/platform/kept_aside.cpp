@@ -35,7 +35,7 @@ int takeName(const std::string& file, const std::string& name) {
 
 std::string keepAside(const std::string& file) {
   for (int number = 1; number <= kMostKeptCopies; ++number) {
-    const std::string name = keptName(file, number);
+    std::string name = keptName(file, number);
     const int error = takeName(file, name);
     if (error == 0) return name;
     if (error != EEXIST) throw save_failure::notKeptAside(file, error);

@@ -61,6 +61,7 @@ SettingsWriteError readFailed(const std::string& file, int error) {
   return SettingsWriteError(file + " could not be read: " + cause(error) + ".");
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): a file, then the folder it is in
 SettingsWriteError writeFailed(const std::string& file, const std::string& folder, int error) {
   switch (error) {
     case ENOSPC:

@@ -74,7 +74,7 @@ CurrentFile currentFile(const std::string& shown, const LinkTarget& target) {
   CurrentFile current{{}, status};
   current.tooLarge = static_cast<std::size_t>(status.st_size) > SettingsFile::kLargestFile;
   if (current.tooLarge) return current;
-  if (const int error = readUpTo(fd.get(), SettingsFile::kLargestFile, current.text); error != 0) {
+  if (const int error = readUpTo(fd.get(), current.text, SettingsFile::kLargestFile); error != 0) {
     throw save_failure::readFailed(shown, error);
   }
   current.tooLarge = current.text.size() > SettingsFile::kLargestFile;
@@ -97,7 +97,7 @@ colors::StoredSection SettingsFile::read(std::string_view section) {
     if (!fd.isOpen() || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) return {};
     if (static_cast<std::size_t>(status.st_size) > kLargestFile) return {};
     std::string text;
-    if (readUpTo(fd.get(), kLargestFile, text) != 0 || text.size() > kLargestFile) return {};
+    if (readUpTo(fd.get(), text, kLargestFile) != 0 || text.size() > kLargestFile) return {};
     return colors::readSection(text, section);
   } catch (const std::exception&) {
     return {};  // out of memory: the colours stay as they are

@@ -27,6 +27,7 @@ const std::vector<std::string> kKeys{"form",     "Text1(0)", "Text1(1)",    "Tex
 
 std::vector<StoredValue> sixteen(const std::string& text) {
   std::vector<StoredValue> values;
+  values.reserve(kKeys.size());
   for (const std::string& key : kKeys) values.push_back({key, text});
   return values;
 }
