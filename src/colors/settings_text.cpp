@@ -1,0 +1,165 @@
+#include "colors/settings_text.h"
+
+#include <optional>
+#include <set>
+#include <stdexcept>
+#include <vector>
+
+#include "colors/ini_key.h"
+#include "colors/ini_lines.h"
+
+namespace vorlix::colors {
+namespace {
+
+// Follows which section each line is in. A broken header ends the section
+// before it, so that its keys are not taken for another section's.
+class SectionTracker {
+ public:
+  explicit SectionTracker(std::string_view section) : section_(section) {}
+  // Whether the line is one of the wanted section's keys.
+  bool isWantedKey(const ParsedLine& line) {
+    if (line.kind == LineKind::Section) inSection_ = unescapedKey(line.name) == section_;
+    if (line.kind == LineKind::BrokenSection) inSection_ = false;
+    return inSection_ && line.kind == LineKind::Key;
+  }
+  bool inSection() const { return inSection_; }
+
+ private:
+  std::string_view section_;
+  bool inSection_ = false;
+};
+
+std::optional<std::string> storedForm(std::string_view text) {
+  if (text.find_first_of("\r\n") != std::string_view::npos) return std::nullopt;
+  if (trimBlanks(text) == text && unquotedValue(text) == text) return std::string(text);
+  if (text.find_first_of("\"\\") != std::string_view::npos) return std::nullopt;
+  return '"' + std::string(text) + '"';
+}
+
+std::string keyLine(const StoredValue& value) {
+  const std::optional<std::string> stored = storedForm(value.text);
+  if (!isStorable(value) || !stored) {
+    throw std::invalid_argument("the value of " + value.key + " cannot be stored");
+  }
+  return escapedKey(value.key) + '=' + *stored;
+}
+
+// The new lines, by key, and which of them the text already had.
+struct Replacements {
+  explicit Replacements(std::span<const StoredValue> values) {
+    for (const StoredValue& value : values) {
+      if (!lines.contains(value.key)) order.push_back(value.key);
+      lines.insert_or_assign(value.key, keyLine(value));
+    }
+  }
+  std::map<std::string, std::string, std::less<>> lines;
+  std::vector<std::string> order;
+  std::set<std::string, std::less<>> found;
+};
+
+std::string_view firstLineEnding(std::string_view fileText) {
+  IniLineReader reader(fileText);
+  IniLine line;
+  while (reader.next(line)) {
+    if (!line.ending.empty()) return line.ending;
+  }
+  return "\n";
+}
+
+std::string missingLines(const Replacements& replacements, std::string_view ending) {
+  std::string lines;
+  for (const std::string& key : replacements.order) {
+    if (replacements.found.contains(key)) continue;
+    lines += replacements.lines.find(key)->second;
+    lines += ending;
+  }
+  return lines;
+}
+
+}  // namespace
+
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the shape callers know
+StoredSection readSection(std::string_view fileText, std::string_view section) {
+  StoredSection values;
+  SectionTracker tracker(section);
+  IniLineReader reader(fileText);
+  IniLine line;
+  while (reader.next(line)) {
+    const ParsedLine parsed = parseLine(line.text);
+    if (!tracker.isWantedKey(parsed)) continue;
+    values.insert_or_assign(unescapedKey(parsed.name), std::string(unquotedValue(parsed.value)));
+  }
+  return values;
+}
+
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): as readSection
+bool hasReadableSection(std::string_view fileText, std::string_view section) {
+  SectionTracker tracker(section);
+  IniLineReader reader(fileText);
+  IniLine line;
+  while (reader.next(line)) {
+    tracker.isWantedKey(parseLine(line.text));
+    if (tracker.inSection()) return true;
+  }
+  return false;
+}
+
+bool isBlankOrCommentsOnly(std::string_view fileText) {
+  IniLineReader reader(fileText);
+  IniLine line;
+  while (reader.next(line)) {
+    const LineKind kind = parseLine(line.text).kind;
+    if (kind != LineKind::Blank && kind != LineKind::Comment) return false;
+  }
+  return true;
+}
+
+bool isStorable(const StoredValue& value) {
+  return !value.key.empty() && isValidUtf8(value.key) && storedForm(value.text).has_value();
+}
+
+std::string withValues(std::string_view fileText, std::string_view section,
+                       std::span<const StoredValue> values) {
+  Replacements replacements(values);
+  const std::string_view ending = firstLineEnding(fileText);
+  IniLineReader reader(fileText);
+  std::string out(reader.byteOrderMark());
+  out.reserve(fileText.size() + replacements.lines.size() * 32 + section.size() + 8);
+  SectionTracker tracker(section);
+  std::optional<std::size_t> insertAt;  // in `out`, within the first wanted section
+  bool insertNeedsEnding = false;
+  bool firstSectionPassed = false;
+  IniLine line;
+  ParsedLine parsed;
+  while (reader.next(line)) {
+    parsed = parseLine(line.text);
+    const auto replacement = tracker.isWantedKey(parsed)
+                                 ? replacements.lines.find(unescapedKey(parsed.name))
+                                 : replacements.lines.end();
+    if (replacement != replacements.lines.end()) {
+      replacements.found.insert(replacement->first);
+      out += replacement->second;
+    } else {
+      out += line.text;
+    }
+    out += line.ending;
+    firstSectionPassed = firstSectionPassed || (insertAt && !tracker.inSection());
+    const bool isContent = parsed.kind != LineKind::Blank && parsed.kind != LineKind::Comment;
+    if (tracker.inSection() && !firstSectionPassed && isContent) {
+      insertAt = out.size();
+      insertNeedsEnding = line.ending.empty();
+    }
+  }
+  const std::string missing = missingLines(replacements, ending);
+  if (insertAt) {
+    out.insert(*insertAt, (insertNeedsEnding ? std::string(ending) : std::string()) + missing);
+    return out;
+  }
+  if (values.empty()) return out;
+  const bool hasLines = out.size() > reader.byteOrderMark().size();
+  if (hasLines && line.ending.empty()) out += ending;
+  if (hasLines && parsed.kind != LineKind::Blank) out += ending;  // sections stand apart
+  return out + '[' + escapedKey(section) + ']' + std::string(ending) + missing;
+}
+
+}  // namespace vorlix::colors

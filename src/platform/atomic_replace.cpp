@@ -1,0 +1,117 @@
+#include "platform/atomic_replace.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/random.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <filesystem>
+#include <memory>
+
+#include "platform/file_descriptor.h"
+#include "platform/save_failure.h"
+
+namespace vorlix::platform {
+namespace {
+
+constexpr std::string_view kTemporaryMark = ".saving.";
+constexpr std::string_view kNameLetters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t kRandomLetters = 6;
+constexpr int kNameAttempts = 100;
+
+std::string randomLetters() {
+  std::array<unsigned char, kRandomLetters> bytes{};
+  if (::getrandom(bytes.data(), bytes.size(), 0) != static_cast<ssize_t>(bytes.size())) {
+    // Without randomness O_EXCL still keeps names apart; only retries grow.
+    bytes.fill(static_cast<unsigned char>(::getpid()));
+  }
+  std::string letters;
+  for (const unsigned char byte : bytes) letters += kNameLetters[byte % kNameLetters.size()];
+  return letters;
+}
+
+struct Temporary {
+  FileDescriptor file;
+  std::string path;
+};
+
+// mkstemp's pattern by hand: open() with O_EXCL and mode 0666 lets the
+// user's umask decide a new file's permissions, as for any other file.
+Temporary createTemporary(const LinkTarget& target, const std::string& shownFile) {
+  const std::string prefix = target.path + std::string(kTemporaryMark);
+  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+    std::string path = prefix + randomLetters();
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd >= 0) return {FileDescriptor(fd), std::move(path)};
+    if (errno != EEXIST) throw save_failure::writeFailed(shownFile, target.folder, errno);
+  }
+  throw save_failure::writeFailed(shownFile, target.folder, EEXIST);
+}
+
+void keepAttributes(int fd, const std::optional<struct stat>& replaced) {
+  if (!replaced) return;
+  // Only root can give a file away; for anyone else the owner is already theirs.
+  if (::geteuid() == 0) (void)::fchown(fd, replaced->st_uid, replaced->st_gid);
+  (void)::fchmod(fd, replaced->st_mode & 07777);
+}
+
+// 0, or errno of the first step that failed.
+int fill(Temporary& temporary, std::string_view content,
+         const std::optional<struct stat>& replaced) {
+  keepAttributes(temporary.file.get(), replaced);
+  if (const int error = writeAll(temporary.file.get(), content); error != 0) return error;
+  if (::fdatasync(temporary.file.get()) != 0) return errno;
+  return temporary.file.close();
+}
+
+// The rename is durable only once the folder is; a failure here loses
+// nothing that a crash would not, so it is not reported.
+void flushFolder(const std::string& folder) {
+  const FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.isOpen()) (void)::fsync(fd.get());
+}
+
+}  // namespace
+
+void replaceAtomically(const LinkTarget& target, const std::string& shownFile,
+                       std::string_view content, const std::optional<struct stat>& replaced) {
+  Temporary temporary = createTemporary(target, shownFile);
+  int error = fill(temporary, content, replaced);
+  if (error == 0 && ::rename(temporary.path.c_str(), target.path.c_str()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(temporary.path.c_str());
+    throw save_failure::writeFailed(shownFile, target.folder, error);
+  }
+  flushFolder(target.folder);
+}
+
+bool isTemporaryName(std::string_view entry, std::string_view targetName) {
+  if (!entry.starts_with(targetName)) return false;
+  entry.remove_prefix(targetName.size());
+  if (!entry.starts_with(kTemporaryMark)) return false;
+  entry.remove_prefix(kTemporaryMark.size());
+  return entry.size() == kRandomLetters && std::all_of(entry.begin(), entry.end(), [](char c) {
+           return kNameLetters.find(c) != std::string_view::npos;
+         });
+}
+
+void removeStaleTemporaries(const LinkTarget& target) {
+  const std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(target.folder.c_str()), ::closedir);
+  if (!folder) return;
+  const std::string targetName = std::filesystem::path(target.path).filename().string();
+  const int folderFd = ::dirfd(folder.get());
+  while (const dirent* entry = ::readdir(folder.get())) {
+    if (!isTemporaryName(entry->d_name, targetName)) continue;
+    struct stat status {};
+    if (::fstatat(folderFd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0) continue;
+    if (S_ISREG(status.st_mode) && status.st_uid == ::geteuid()) {
+      ::unlinkat(folderFd, entry->d_name, 0);
+    }
+  }
+}
+
+}  // namespace vorlix::platform

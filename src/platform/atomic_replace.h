@@ -1,0 +1,31 @@
+#pragma once
+
+#include <sys/stat.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/link_target.h"
+
+namespace vorlix::platform {
+
+// Replaces the file at `target` by one holding `content`: written to a
+// temporary <name>.saving.XXXXXX in the same folder, flushed to disk, then
+// renamed over it. Readers see the old file or the new one, never a torn
+// one, and a kill at any moment leaves one of them whole. The new file
+// keeps the permission bits (and, for root, the owner) of the one it
+// replaces. `shownFile` names the file in messages. Throws
+// SettingsWriteError; the old file is then untouched.
+void replaceAtomically(const LinkTarget& target, const std::string& shownFile,
+                       std::string_view content, const std::optional<struct stat>& replaced);
+
+// Removes temporaries that a close killed half-way left beside `target`:
+// regular files of this user named exactly as replaceAtomically names
+// them. Only safe under the settings lock, when no close is writing one.
+void removeStaleTemporaries(const LinkTarget& target);
+
+// Whether `entry`, a name in the target's folder, is one of its temporaries.
+bool isTemporaryName(std::string_view entry, std::string_view targetName);
+
+}  // namespace vorlix::platform

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vorlix::platform {
+
+// An open POSIX file, closed when it goes. POSIX calls rather than QFile,
+// so that errno names what went wrong for the user.
+class FileDescriptor {
+ public:
+  FileDescriptor() = default;
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.release()) {}
+  FileDescriptor& operator=(FileDescriptor&& other) noexcept;
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  ~FileDescriptor();
+
+  int get() const { return fd_; }
+  bool isOpen() const { return fd_ >= 0; }
+  int release();
+  // Closes now; the errno of a failed close, or 0. A failed close can be
+  // the first news of a full disk on some file systems.
+  int close();
+
+ private:
+  int fd_ = -1;
+};
+
+// Reads up to `limit` bytes and one more, so that the caller can tell a
+// file over the limit from one at it. Returns 0 or errno.
+int readUpTo(int fd, std::string& text, std::size_t limit);
+
+// Writes all of `text`. Returns 0 or errno.
+int writeAll(int fd, std::string_view text);
+
+}  // namespace vorlix::platform

@@ -1,0 +1,124 @@
+#include "platform/settings_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <optional>
+
+#include "colors/settings_text.h"
+#include "platform/atomic_replace.h"
+#include "platform/file_descriptor.h"
+#include "platform/kept_aside.h"
+#include "platform/link_target.h"
+#include "platform/save_failure.h"
+#include "platform/settings_lock.h"
+
+namespace vorlix::platform {
+namespace {
+
+// O_NONBLOCK: opening a named pipe must not wait for a writer that never
+// comes. Links are followed: a linked file is as good as a real one.
+FileDescriptor openForReading(const std::string& path) {
+  return FileDescriptor(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+}
+
+// The settings folder, made as the XDG rules ask (0700) when missing.
+void ensureFolder(const std::string& folder) {
+  struct stat status {};
+  if (::stat(folder.c_str(), &status) == 0) {
+    if (!S_ISDIR(status.st_mode)) throw save_failure::fileNotFolder(folder);
+    return;
+  }
+  std::filesystem::path made;
+  for (const auto& part : std::filesystem::path(folder)) {
+    made /= part;
+    if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) {
+      throw save_failure::folderNotCreated(folder);
+    }
+  }
+  if (::stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
+    throw save_failure::folderNotCreated(folder);
+  }
+}
+
+// What is on disk now, under the lock.
+struct CurrentFile {
+  std::string text;
+  std::optional<struct stat> status;  // none when there is no file yet
+  bool tooLarge = false;
+};
+
+void refuseToReplace(const std::string& shown, const LinkTarget& target,
+                     const struct stat& status) {
+  if (S_ISDIR(status.st_mode)) throw save_failure::folderNotFile(shown);
+  if (!S_ISREG(status.st_mode)) throw save_failure::notAFile(shown);
+  // A file without write permission was made read-only on purpose; root's
+  // ability to write anyway does not change that.
+  if ((status.st_mode & 0222) == 0) throw save_failure::readOnlyFile(shown);
+  if (::faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) != 0 &&
+      (errno == EACCES || errno == EPERM)) {
+    throw save_failure::readOnlyFile(shown);
+  }
+}
+
+CurrentFile currentFile(const std::string& shown, const LinkTarget& target) {
+  const FileDescriptor fd = openForReading(target.path);
+  if (!fd.isOpen() && errno == ENOENT) return {};
+  if (!fd.isOpen()) throw save_failure::readFailed(shown, errno);
+  struct stat status {};
+  if (::fstat(fd.get(), &status) != 0) throw save_failure::readFailed(shown, errno);
+  refuseToReplace(shown, target, status);
+  CurrentFile current{{}, status};
+  current.tooLarge = static_cast<std::size_t>(status.st_size) > SettingsFile::kLargestFile;
+  if (current.tooLarge) return current;
+  if (const int error = readUpTo(fd.get(), current.text, SettingsFile::kLargestFile); error != 0) {
+    throw save_failure::readFailed(shown, error);
+  }
+  current.tooLarge = current.text.size() > SettingsFile::kLargestFile;
+  return current;
+}
+
+// A file with something in it but no section of ours was not written by
+// this program: it is kept for the user rather than edited.
+bool isOurs(const CurrentFile& current, std::string_view section) {
+  return !current.tooLarge && (colors::hasReadableSection(current.text, section) ||
+                               colors::isBlankOrCommentsOnly(current.text));
+}
+
+}  // namespace
+
+colors::StoredSection SettingsFile::read(std::string_view section) {
+  try {
+    const FileDescriptor fd = openForReading(file_);
+    struct stat status {};
+    if (!fd.isOpen() || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) return {};
+    if (static_cast<std::size_t>(status.st_size) > kLargestFile) return {};
+    std::string text;
+    if (readUpTo(fd.get(), text, kLargestFile) != 0 || text.size() > kLargestFile) return {};
+    return colors::readSection(text, section);
+  } catch (const std::exception&) {
+    return {};  // out of memory: the colours stay as they are
+  }
+}
+
+void SettingsFile::write(std::string_view section, std::span<const colors::StoredValue> values) {
+  for (const colors::StoredValue& value : values) {
+    if (!colors::isStorable(value)) throw save_failure::notStorable(value.key);
+  }
+  ensureFolder(std::filesystem::path(file_).parent_path().string());
+  const SettingsLock lock(file_);
+  const LinkTarget target = linkTarget(file_);
+  removeStaleTemporaries(target);
+  CurrentFile current = currentFile(file_, target);
+  if (current.status && !isOurs(current, section)) {
+    keepAside(target.path);
+    current.text.clear();
+  }
+  replaceAtomically(target, file_, colors::withValues(current.text, section, values),
+                    current.status);
+}
+
+}  // namespace vorlix::platform

@@ -1,0 +1,34 @@
+#include "platform/settings_location.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace vorlix::platform {
+namespace {
+
+std::string homeFolder() {
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && home[0] == '/') return home;
+  // Without HOME (a service, or `env -i`) the password database knows it.
+  const passwd* entry = getpwuid(getuid());
+  return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "/";
+}
+
+std::filesystem::path configHome() {
+  const char* configured = std::getenv("XDG_CONFIG_HOME");
+  if (configured != nullptr && configured[0] == '/') return configured;
+  return std::filesystem::path(homeFolder()) / ".config";
+}
+
+}  // namespace
+
+std::string settingsFilePath(std::string_view organisation, std::string_view application) {
+  std::filesystem::path file = configHome() / organisation / application;
+  file += ".conf";
+  return file.lexically_normal().string();
+}
+
+}  // namespace vorlix::platform
