@@ -34,8 +34,8 @@ double textContrast(const QImage& shot, QRect box, QColor background) {
   double strongest = 1.0;
   for (int y = box.top() + 3; y < box.bottom() - 2; ++y) {
     for (int x = box.left() + 3; x < box.right() - 2; ++x) {
-      strongest = std::max(strongest, window::contrastRatio(channels(shot.pixelColor(x, y)),
-                                                            channels(background)));
+      strongest = std::max(
+          strongest, window::contrastRatio(channels(shot.pixelColor(x, y)), channels(background)));
     }
   }
   return strongest;
@@ -47,9 +47,10 @@ TEST(DarkTheme, TheResultStaysReadableOnItsLightBackground) {
   {
     const auto form = openMainWindow();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    const std::pair<window::Control, const char*> typed[] = {
-        {FirstNumerator, "1"}, {FirstDenominator, "3"}, {SecondNumerator, "1"},
-        {SecondDenominator, "3"}};
+    const std::pair<window::Control, const char*> typed[] = {{FirstNumerator, "1"},
+                                                             {FirstDenominator, "3"},
+                                                             {SecondNumerator, "1"},
+                                                             {SecondDenominator, "3"}};
     for (const auto& [box, text] : typed) {
       QTest::keyClicks(qobject_cast<QLineEdit*>(form->widgetFor(box)), text);
     }
