@@ -115,7 +115,7 @@ bool isBlankOrCommentsOnly(std::string_view fileText) {
 }
 
 bool isStorable(const StoredValue& value) {
-  return !value.key.empty() && isValidUtf8(value.key) && storedForm(value.text).has_value();
+  return !value.key.empty() && isAscii(value.key) && storedForm(value.text).has_value();
 }
 
 std::string withValues(std::string_view fileText, std::string_view section,

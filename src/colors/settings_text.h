@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "colors/section_store.h"
+#include "colors/settings_store.h"
 
 namespace vorlix::colors {
 
@@ -22,7 +22,7 @@ bool hasReadableSection(std::string_view fileText, std::string_view section);
 bool isBlankOrCommentsOnly(std::string_view fileText);
 
 // Whether a key and value can be written so that they read back exactly:
-// the key is non-empty UTF-8, the value has no line break, and a value
+// the key is ASCII and not empty, the value has no line break, and a value
 // that would lose blanks or quotes when read needs no backslash or quote.
 bool isStorable(const StoredValue& value);
 

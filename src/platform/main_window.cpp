@@ -13,9 +13,11 @@
 #include <algorithm>
 
 #include "colors/saved_colours.h"
+#include "identity.h"
 #include "platform/qt_colors.h"
 #include "platform/qt_fonts.h"
-#include "platform/qt_settings_store.h"
+#include "platform/settings_file.h"
+#include "platform/settings_location.h"
 #include "platform/qt_text.h"
 #include "platform/window_icon.h"
 #include "window/descriptions.h"
@@ -230,7 +232,9 @@ void MainWindow::paintEvent(QPaintEvent* /*event*/) {
 }
 
 std::unique_ptr<MainWindow> openMainWindow() {
-  auto window = std::make_unique<MainWindow>(std::make_unique<QtSettingsStore>());
+  auto store = std::make_unique<SettingsFile>(
+      settingsFilePath(identity::kOrganisation, identity::kName));
+  auto window = std::make_unique<MainWindow>(std::move(store));
   window->show();
   return window;
 }

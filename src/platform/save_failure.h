@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "colors/section_store.h"
+#include "colors/settings_store.h"
 
 namespace vorlix::platform {
 

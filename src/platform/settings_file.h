@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "colors/section_store.h"
+#include "colors/settings_store.h"
 
 namespace vorlix::platform {
 

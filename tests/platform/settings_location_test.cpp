@@ -55,10 +55,10 @@ INSTANTIATE_TEST_SUITE_P(
                       LocationCase{"D7_Relative", "cfg", "/home/ann/.config/Vorlix/Vorlix.conf"}),
     CaseName{});
 
-const char* const kKeys[] = {
-    "form",        "Text1(0)",    "Text1(1)", "Text1(2)", "Text1(3)", "Text2(0)", "Text2(1)",
-    "Text2(2)",    "label1",      "label2",   "cmdop(0)", "cmdop(1)", "cmdop(2)", "cmdop(3)",
-    "command1(0)", "command1(1)", "a/b",      "é",        "€",        "😀",        "sp ace"};
+const char* const kKeys[] = {"form",        "Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)",
+                             "Text2(0)",    "Text2(1)", "Text2(2)", "label1",   "label2",
+                             "cmdop(0)",    "cmdop(1)", "cmdop(2)", "cmdop(3)", "command1(0)",
+                             "command1(1)", "a/b",      "sp ace",   "5%"};
 
 // The same keys written by QSettings, as earlier builds do, and by this
 // program: each reads the other's file and the key lines are spelled alike.
