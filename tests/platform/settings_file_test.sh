@@ -40,13 +40,17 @@ store() {  # store LINES...: the settings file holds exactly these lines
   printf '%s\n' "$@" >"$conf"
 }
 
-# After a close the file holds the sixteen keys and parses: a fresh start
-# restores the colour given just before that close.
-expect_clean_rewrite() {
+expect_sixteen_keys() {
   local keys
   keys="$(sed -n '/^\[StartUp\]/,/^\[/p' "$conf" |
     grep -c -E '^(form|Text1%28[0-3]%29|Text2%28[0-2]%29|label[12]|cmdop%28[0-3]%29|command1%28[01]%29)=')"
   [ "$keys" -eq 16 ] || fail "the file holds $keys of the sixteen keys after closing"
+}
+
+# After a close the file holds the sixteen keys and parses: a fresh start
+# restores the colour given just before that close.
+expect_clean_rewrite() {
+  expect_sixteen_keys
   expect_output "color Label1 65535" "$(vorlix 'color Label1')"
 }
 
@@ -76,12 +80,22 @@ case "$case_name" in
   top_byte_refused) store "[StartUp]" "$valid_form" "label2=16777216" && restore 65280 255 ;;
   wrong_case_key) store "[StartUp]" "$valid_form" "Label2=65535" && restore 65280 255 ;;
   binary_garbage)
+    # Lines that cannot be read are passed over, and kept, not the file.
     mkdir -p "$(dirname "$conf")"
-    head -c 4096 /dev/urandom >"$conf"
+    head -c 4096 /dev/urandom | tr -d '[]=\n\r' >"$work/garbage"
+    cp "$work/garbage" "$conf"
     printf '\n[StartUp]\nform=65280\n' >>"$conf"
-    cp "$conf" "$work/garbage"
+    restore 65280 255
+    [ ! -e "$conf.unreadable" ] || fail "a readable file was kept aside"
+    cmp -s <(head -c "$(stat -c %s "$work/garbage")" "$conf") "$work/garbage" ||
+      fail "the garbage lines were not kept"
+    ;;
+  no_section_of_ours)
+    # Nothing of ours in it: kept aside for the user, never edited.
+    store "[Other]" "key=1" "garbage"
+    cp "$conf" "$work/theirs"
     restore 255 255
-    cmp -s "$conf.unreadable" "$work/garbage" || fail "the unreadable file was not kept aside"
+    cmp -s "$conf.unreadable" "$work/theirs" || fail "the file was not kept aside"
     ;;
   megabyte_file)
     mkdir -p "$(dirname "$conf")"
@@ -198,6 +212,88 @@ case "$case_name" in
     echo >"$work/first"
     wait "$first"
     expect_output "color Form1 65535" "$(vorlix 'color Form1')"
+    ;;
+
+  # Each of these once crashed, hung, lost or damaged something.
+  nested_variant)
+    store "[StartUp]" "form=65280" \
+      "label2=@Variant($(printf '\\0\\0\\0\\t\\0\\0\\0\\x1%.0s' $(seq 40000))\\0\\0\\0\\x2\\0\\0\\0\\x5)"
+    restore 65280 255
+    ;;
+  lock_is_a_folder)
+    store "[StartUp]" "form=65280"
+    mkdir "$conf.lock"
+    start=$(date +%s%N)
+    expect_output "message \"The colours could not be saved: the lock file $conf.lock is a folder, not a file.\"" \
+      "$(vorlix 'rclick Form1' 'close')"
+    elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
+    echo "closing with a folder for a lock took $elapsed ms"
+    [ "$elapsed" -lt 5000 ] || fail "closing took $elapsed ms"
+    [ "$(cat "$conf")" = "$(printf '[StartUp]\nform=65280')" ] || fail "the file changed"
+    ;;
+  kept_copies_stay)
+    mkdir -p "$(dirname "$conf")"
+    echo "an older kept copy" >"$conf.unreadable"
+    echo "not settings" >"$conf"
+    vorlix 'close' >/dev/null
+    echo "not settings either" >"$conf"
+    vorlix 'close' >/dev/null
+    [ "$(cat "$conf.unreadable")" = "an older kept copy" ] || fail "the older copy was replaced"
+    [ "$(cat "$conf.unreadable.2")" = "not settings" ] || fail "the first file was not kept"
+    [ "$(cat "$conf.unreadable.3")" = "not settings either" ] || fail "the second file was not kept"
+    expect_sixteen_keys
+    ;;
+  backslash_line_end)
+    store "[StartUp]" "form=65280" 'x\' "=1"
+    restore 65280 255
+    expect_output "color Form1 65280" "$(vorlix 'color Form1')"
+    ;;
+  named_pipe)
+    mkdir -p "$(dirname "$conf")" && mkfifo "$conf"
+    expect_output "$(printf 'color Form1 255\nmessage "The colours could not be saved: %s is a pipe or a device, not a file."' "$conf")" \
+      "$(timeout 20 bash -c "$(declare -f vorlix); as_user=(); runner='$runner'; vorlix 'color Form1' 'close'")"
+    [ -p "$conf" ] || fail "the pipe was replaced"
+    ;;
+  dangling_link)
+    mkdir -p "$(dirname "$conf")" && ln -s "$work/gone/Vorlix.conf" "$conf"
+    expect_output "message \"The colours could not be saved: the folder $work/gone does not exist.\"" \
+      "$(vorlix 'close')"
+    ;;
+  relative_config_home)
+    export HOME="$work/home"
+    mkdir -p "$work/elsewhere" "$HOME"
+    (cd "$work/elsewhere" && XDG_CONFIG_HOME=relative vorlix 'rclick Form1' 'close' >/dev/null)
+    [ ! -e "$work/elsewhere/relative" ] || fail "a relative XDG_CONFIG_HOME was used"
+    grep -q '^form=65535$' "$HOME/.config/Vorlix/Vorlix.conf" || fail "not saved in ~/.config"
+    ;;
+  byte_order_mark_and_comments)
+    mkdir -p "$(dirname "$conf")"
+    printf '\xef\xbb\xbf# my colours\n;kept\n[StartUp]\nform=65280\n[Mine]\nnote=1\n' >"$conf"
+    restore 65280 255
+    head -c 3 "$conf" | cmp -s - <(printf '\xef\xbb\xbf') || fail "the byte-order mark was lost"
+    for line in '# my colours' ';kept' '[Mine]' 'note=1'; do
+      grep -qF "$line" "$conf" || fail "the line '$line' was lost"
+    done
+    ;;
+  stale_temporary)
+    store "[StartUp]" "form=65280"
+    echo stale >"$conf.saving.Ab12Cd"
+    echo mine >"$conf.backup"
+    vorlix 'close' >/dev/null
+    [ ! -e "$conf.saving.Ab12Cd" ] || fail "the stale temporary is still there"
+    [ "$(cat "$conf.backup")" = mine ] || fail "the user's own file was touched"
+    ;;
+  fifty_megabyte_file)
+    mkdir -p "$(dirname "$conf")"
+    { printf '[StartUp]\nform=65280\n[Junk]\n'; seq 1700000 | sed 's/.*/key&=00000000000000000000/'; } >"$conf"
+    [ "$(stat -c %s "$conf")" -gt 50000000 ] || fail "the file is under 50 MB"
+    start=$(date +%s%N)
+    expect_output "color Form1 255" "$(vorlix 'color Form1' 'close')"
+    elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
+    echo "a start and a close with a 50 MB file took $elapsed ms"
+    [ "$elapsed" -lt 3000 ] || fail "it took $elapsed ms"
+    [ "$(stat -c %s "$conf.unreadable")" -gt 50000000 ] || fail "the large file was not kept aside"
+    expect_sixteen_keys
     ;;
   *) fail "no such case" ;;
 esac
