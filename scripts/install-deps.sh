@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   xvfb xdotool x11-utils openbox imagemagick
   fonts-dejavu-core
+  librsvg2-bin desktop-file-utils appstream file groff-base man-db
 )
 
 missing=()
