@@ -11,6 +11,7 @@ packages=(
   xvfb xdotool x11-utils openbox imagemagick
   weston qt6-wayland
   fonts-dejavu-core
+  librsvg2-bin desktop-file-utils appstream file groff-base man-db
 )
 
 missing=()
