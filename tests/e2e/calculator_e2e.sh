@@ -12,6 +12,13 @@ size="$(client_size)"
 [ "$size" = "412x208" ] || fail "client area is $size"
 echo "ok: client area 412x208"
 
+# The desktop ties the window to its menu entry by the window's class.
+entry="$(ls "$(dirname "$0")"/../../data/*.desktop)"
+class="$(xprop -id "$WINDOW" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"$/\1/p')"
+[ "$class" = "$(sed -n 's/^StartupWMClass=//p' "$entry")" ] || fail "window class \"$class\""
+xprop -id "$WINDOW" _NET_WM_ICON | grep -q 'Icon (16 x 16)' || fail "the window sends no icon"
+echo "ok: window class $class matches $(basename "$entry"), and the window has its icon"
+
 # Pixel positions from the layout: twips / 15.
 declare -A at=(
   [Text1_0]="130 49" [Text1_1]="130 81" [Text1_2]="234 49" [Text1_3]="234 81"
