@@ -47,9 +47,9 @@ Temporary createTemporary(const LinkTarget& target, const std::string& shownFile
     std::string path = prefix + randomLetters();
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd >= 0) return {FileDescriptor(fd), std::move(path)};
-    if (errno != EEXIST) throw save_failure::writeFailed(shownFile, target.folder, errno);
+    if (errno != EEXIST) throw writeFailure(shownFile, target.folder, errno);
   }
-  throw save_failure::writeFailed(shownFile, target.folder, EEXIST);
+  throw writeFailure(shownFile, target.folder, EEXIST);
 }
 
 void keepAttributes(int fd, const std::optional<struct stat>& replaced) {
@@ -84,7 +84,7 @@ void replaceAtomically(const LinkTarget& target, const std::string& shownFile,
   if (error == 0 && ::rename(temporary.path.c_str(), target.path.c_str()) != 0) error = errno;
   if (error != 0) {
     ::unlink(temporary.path.c_str());
-    throw save_failure::writeFailed(shownFile, target.folder, error);
+    throw writeFailure(shownFile, target.folder, error);
   }
   flushFolder(target.folder);
 }

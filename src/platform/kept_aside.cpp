@@ -38,9 +38,9 @@ std::string keepAside(const std::string& file) {
     std::string name = keptName(file, number);
     const int error = takeName(file, name);
     if (error == 0) return name;
-    if (error != EEXIST) throw save_failure::notKeptAside(file, error);
+    if (error != EEXIST) throw saveFailure(SaveFailure::NotKeptAside, file, error);
   }
-  throw save_failure::notKeptAside(file, EEXIST);
+  throw saveFailure(SaveFailure::NotKeptAside, file, EEXIST);
 }
 
 }  // namespace vorlix::platform

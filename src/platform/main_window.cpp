@@ -16,9 +16,9 @@
 #include "identity.h"
 #include "platform/qt_colors.h"
 #include "platform/qt_fonts.h"
+#include "platform/qt_text.h"
 #include "platform/settings_file.h"
 #include "platform/settings_location.h"
-#include "platform/qt_text.h"
 #include "platform/window_icon.h"
 #include "window/descriptions.h"
 
@@ -232,8 +232,8 @@ void MainWindow::paintEvent(QPaintEvent* /*event*/) {
 }
 
 std::unique_ptr<MainWindow> openMainWindow() {
-  auto store = std::make_unique<SettingsFile>(
-      settingsFilePath(identity::kOrganisation, identity::kName));
+  auto store =
+      std::make_unique<SettingsFile>(settingsFilePath(identity::kOrganisation, identity::kName));
   auto window = std::make_unique<MainWindow>(std::move(store));
   window->show();
   return window;

@@ -1,13 +1,35 @@
 #include "platform/save_failure.h"
 
+#include <array>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
 
-namespace vorlix::platform::save_failure {
+namespace vorlix::platform {
+namespace {
 
-using colors::SettingsWriteError;
+struct Sentence {
+  SaveFailure reason;
+  std::string_view text;  // "%p" stands for the path, "%c" for the cause
+};
 
+constexpr std::array kSentences{
+    Sentence{SaveFailure::FolderNotFile, "%p is a folder, not a file."},
+    Sentence{SaveFailure::FileNotFolder, "%p is a file, not a folder."},
+    Sentence{SaveFailure::FolderNotCreated, "the folder %p could not be created."},
+    Sentence{SaveFailure::NotAFile, "%p is a pipe or a device, not a file."},
+    Sentence{SaveFailure::ReadOnlyFile, "%p is read-only."},
+    Sentence{SaveFailure::LockedByAnother, "the settings file %p is locked by another program."},
+    Sentence{SaveFailure::LockFolder, "the lock file %p is a folder, not a file."},
+    Sentence{SaveFailure::LockNotRemoved, "the lock file %p could not be removed: %c."},
+    Sentence{SaveFailure::LockNotCreated, "the lock file %p could not be created."},
+    Sentence{SaveFailure::NotStorable, "the value of %p cannot be stored in a settings file."},
+    Sentence{SaveFailure::ReadFailed, "%p could not be read: %c."},
+    Sentence{SaveFailure::NotKeptAside,
+             "%p cannot be read as settings and could not be kept aside: %c."},
+};
+
+// strerror's text in lower case, as it reads inside a sentence.
 std::string cause(int error) {
   std::string text = std::strerror(error);
   if (!text.empty()) {
@@ -16,72 +38,51 @@ std::string cause(int error) {
   return text;
 }
 
-SettingsWriteError folderNotFile(const std::string& file) {
-  return SettingsWriteError(file + " is a folder, not a file.");
+std::string filledIn(std::string_view sentence, std::string_view path, int error) {
+  std::string text;
+  for (std::size_t i = 0; i < sentence.size(); ++i) {
+    if (sentence[i] == '%' && i + 1 < sentence.size() && sentence[i + 1] == 'p') {
+      text += path;
+      ++i;
+    } else if (sentence[i] == '%' && i + 1 < sentence.size() && sentence[i + 1] == 'c') {
+      text += cause(error);
+      ++i;
+    } else {
+      text += sentence[i];
+    }
+  }
+  return text;
 }
 
-SettingsWriteError fileNotFolder(const std::string& folder) {
-  return SettingsWriteError(folder + " is a file, not a folder.");
-}
+}  // namespace
 
-SettingsWriteError folderNotCreated(const std::string& folder) {
-  return SettingsWriteError("the folder " + folder + " could not be created.");
-}
-
-SettingsWriteError notAFile(const std::string& file) {
-  return SettingsWriteError(file + " is a pipe or a device, not a file.");
-}
-
-SettingsWriteError readOnlyFile(const std::string& file) {
-  return SettingsWriteError(file + " is read-only.");
-}
-
-SettingsWriteError lockedByAnother(const std::string& file) {
-  return SettingsWriteError("the settings file " + file + " is locked by another program.");
-}
-
-SettingsWriteError lockFolder(const std::string& lock) {
-  return SettingsWriteError("the lock file " + lock + " is a folder, not a file.");
-}
-
-SettingsWriteError lockNotRemoved(const std::string& lock, int error) {
-  return SettingsWriteError("the lock file " + lock + " could not be removed: " + cause(error) +
-                            ".");
-}
-
-SettingsWriteError lockNotCreated(const std::string& lock) {
-  return SettingsWriteError("the lock file " + lock + " could not be created.");
-}
-
-SettingsWriteError notStorable(const std::string& key) {
-  return SettingsWriteError("the value of " + key + " cannot be stored in a settings file.");
-}
-
-SettingsWriteError readFailed(const std::string& file, int error) {
-  return SettingsWriteError(file + " could not be read: " + cause(error) + ".");
+colors::SettingsWriteError saveFailure(SaveFailure reason, std::string_view path, int error) {
+  for (const Sentence& sentence : kSentences) {
+    if (sentence.reason == reason) {
+      return colors::SettingsWriteError(filledIn(sentence.text, path, error));
+    }
+  }
+  return colors::SettingsWriteError(filledIn("%p could not be written.", path, error));
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): a file, then the folder it is in
-SettingsWriteError writeFailed(const std::string& file, const std::string& folder, int error) {
+colors::SettingsWriteError writeFailure(std::string_view file, std::string_view folder, int error) {
   switch (error) {
     case ENOSPC:
     case EDQUOT:
-      return SettingsWriteError(file + " could not be written; the disk may be full.");
+      return colors::SettingsWriteError(
+          filledIn("%p could not be written; the disk may be full.", file, error));
     case EACCES:
     case EPERM:
-      return SettingsWriteError("the folder " + folder + " is read-only.");
+      return colors::SettingsWriteError(filledIn("the folder %p is read-only.", folder, error));
     case EROFS:
-      return SettingsWriteError("the folder " + folder + " is on a read-only file system.");
+      return colors::SettingsWriteError(
+          filledIn("the folder %p is on a read-only file system.", folder, error));
     case ENOENT:
-      return SettingsWriteError("the folder " + folder + " does not exist.");
+      return colors::SettingsWriteError(filledIn("the folder %p does not exist.", folder, error));
     default:
-      return SettingsWriteError(file + " could not be written: " + cause(error) + ".");
+      return colors::SettingsWriteError(filledIn("%p could not be written: %c.", file, error));
   }
 }
 
-SettingsWriteError notKeptAside(const std::string& file, int error) {
-  return SettingsWriteError(
-      file + " cannot be read as settings and could not be kept aside: " + cause(error) + ".");
-}
-
-}  // namespace vorlix::platform::save_failure
+}  // namespace vorlix::platform

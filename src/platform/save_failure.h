@@ -1,37 +1,36 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "colors/settings_store.h"
 
 namespace vorlix::platform {
 
-// The reasons a save fails, each a sentence in the user's words naming the
-// cause the system gave: the caller puts "The colours could not be saved: "
-// before it. Paths are absolute. Each returns the error to throw.
-namespace save_failure {
+// Why a save failed, each a sentence in the user's words naming the cause
+// the system gave; the caller puts "The colours could not be saved: "
+// before it.
+enum class SaveFailure {
+  FolderNotFile,     // the settings file's place holds a folder
+  FileNotFolder,     // the settings folder's place holds a file
+  FolderNotCreated,  // the settings folder could not be made
+  NotAFile,          // a pipe or a device where the file should be
+  ReadOnlyFile,      // the user made the file read-only
+  LockedByAnother,   // another program holds the lock
+  LockFolder,        // a folder where the lock file should be
+  LockNotRemoved,    // a lock left behind could not be removed
+  LockNotCreated,    // the lock file could not be made
+  NotStorable,       // the path is the key whose value cannot be written
+  ReadFailed,        // the file that is there could not be read
+  NotKeptAside,      // an unreadable file could not be moved out of the way
+};
 
-colors::SettingsWriteError folderNotFile(const std::string& file);
-colors::SettingsWriteError fileNotFolder(const std::string& folder);
-colors::SettingsWriteError folderNotCreated(const std::string& folder);
-colors::SettingsWriteError notAFile(const std::string& file);
-colors::SettingsWriteError readOnlyFile(const std::string& file);
-colors::SettingsWriteError lockedByAnother(const std::string& file);
-colors::SettingsWriteError lockFolder(const std::string& lock);
-colors::SettingsWriteError lockNotRemoved(const std::string& lock, int error);
-colors::SettingsWriteError lockNotCreated(const std::string& lock);
-colors::SettingsWriteError notStorable(const std::string& key);
+// The error to throw. `path` is an absolute path (or a key); `error`, an
+// errno value, is the cause where the sentence names one.
+colors::SettingsWriteError saveFailure(SaveFailure reason, std::string_view path, int error = 0);
 
-// Reading the file that is there failed with errno `error`.
-colors::SettingsWriteError readFailed(const std::string& file, int error);
-// Creating a file in `folder`, writing it or renaming it failed.
-colors::SettingsWriteError writeFailed(const std::string& file, const std::string& folder,
-                                       int error);
-// Keeping an unreadable file aside failed.
-colors::SettingsWriteError notKeptAside(const std::string& file, int error);
+// Creating a file in `folder`, writing it or renaming it over `file`
+// failed with errno `error`.
+colors::SettingsWriteError writeFailure(std::string_view file, std::string_view folder, int error);
 
-// strerror's text in lower case, as it reads inside a sentence.
-std::string cause(int error);
-
-}  // namespace save_failure
 }  // namespace vorlix::platform

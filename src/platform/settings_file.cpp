@@ -29,18 +29,18 @@ FileDescriptor openForReading(const std::string& path) {
 void ensureFolder(const std::string& folder) {
   struct stat status {};
   if (::stat(folder.c_str(), &status) == 0) {
-    if (!S_ISDIR(status.st_mode)) throw save_failure::fileNotFolder(folder);
+    if (!S_ISDIR(status.st_mode)) throw saveFailure(SaveFailure::FileNotFolder, folder);
     return;
   }
   std::filesystem::path made;
   for (const auto& part : std::filesystem::path(folder)) {
     made /= part;
     if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) {
-      throw save_failure::folderNotCreated(folder);
+      throw saveFailure(SaveFailure::FolderNotCreated, folder);
     }
   }
   if (::stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
-    throw save_failure::folderNotCreated(folder);
+    throw saveFailure(SaveFailure::FolderNotCreated, folder);
   }
 }
 
@@ -53,29 +53,29 @@ struct CurrentFile {
 
 void refuseToReplace(const std::string& shown, const LinkTarget& target,
                      const struct stat& status) {
-  if (S_ISDIR(status.st_mode)) throw save_failure::folderNotFile(shown);
-  if (!S_ISREG(status.st_mode)) throw save_failure::notAFile(shown);
+  if (S_ISDIR(status.st_mode)) throw saveFailure(SaveFailure::FolderNotFile, shown);
+  if (!S_ISREG(status.st_mode)) throw saveFailure(SaveFailure::NotAFile, shown);
   // A file without write permission was made read-only on purpose; root's
   // ability to write anyway does not change that.
-  if ((status.st_mode & 0222) == 0) throw save_failure::readOnlyFile(shown);
+  if ((status.st_mode & 0222) == 0) throw saveFailure(SaveFailure::ReadOnlyFile, shown);
   if (::faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) != 0 &&
       (errno == EACCES || errno == EPERM)) {
-    throw save_failure::readOnlyFile(shown);
+    throw saveFailure(SaveFailure::ReadOnlyFile, shown);
   }
 }
 
 CurrentFile currentFile(const std::string& shown, const LinkTarget& target) {
   const FileDescriptor fd = openForReading(target.path);
   if (!fd.isOpen() && errno == ENOENT) return {};
-  if (!fd.isOpen()) throw save_failure::readFailed(shown, errno);
+  if (!fd.isOpen()) throw saveFailure(SaveFailure::ReadFailed, shown, errno);
   struct stat status {};
-  if (::fstat(fd.get(), &status) != 0) throw save_failure::readFailed(shown, errno);
+  if (::fstat(fd.get(), &status) != 0) throw saveFailure(SaveFailure::ReadFailed, shown, errno);
   refuseToReplace(shown, target, status);
   CurrentFile current{{}, status};
   current.tooLarge = static_cast<std::size_t>(status.st_size) > SettingsFile::kLargestFile;
   if (current.tooLarge) return current;
   if (const int error = readUpTo(fd.get(), current.text, SettingsFile::kLargestFile); error != 0) {
-    throw save_failure::readFailed(shown, error);
+    throw saveFailure(SaveFailure::ReadFailed, shown, error);
   }
   current.tooLarge = current.text.size() > SettingsFile::kLargestFile;
   return current;
@@ -106,7 +106,7 @@ colors::StoredSection SettingsFile::read(std::string_view section) {
 
 void SettingsFile::write(std::string_view section, std::span<const colors::StoredValue> values) {
   for (const colors::StoredValue& value : values) {
-    if (!colors::isStorable(value)) throw save_failure::notStorable(value.key);
+    if (!colors::isStorable(value)) throw saveFailure(SaveFailure::NotStorable, value.key);
   }
   ensureFolder(std::filesystem::path(file_).parent_path().string());
   const SettingsLock lock(file_);

@@ -66,19 +66,19 @@ bool SettingsLock::tryOnce() {
 void SettingsLock::failForGood() const {
   struct stat status {};
   if (::lstat(lockPath_.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) {
-    throw save_failure::lockFolder(lockPath_);
+    throw saveFailure(SaveFailure::LockFolder, lockPath_);
   }
   qint64 pid = 0;
   QString host;
   QString application;
   if (lock_.getLockInfo(&pid, &host, &application) && isProcessAlive(pid)) {
-    throw save_failure::lockedByAnother(file_);
+    throw saveFailure(SaveFailure::LockedByAnother, file_);
   }
   // QLockFile removes a stale lock only through a descriptor open for
   // writing, so that is what failed.
   const FileDescriptor probe(::open(lockPath_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
-  if (!probe.isOpen()) throw save_failure::lockNotRemoved(lockPath_, errno);
-  throw save_failure::lockedByAnother(file_);
+  if (!probe.isOpen()) throw saveFailure(SaveFailure::LockNotRemoved, lockPath_, errno);
+  throw saveFailure(SaveFailure::LockedByAnother, file_);
 }
 
 // QLockFile reports no errno, so the cause is looked up in the folder.
@@ -87,13 +87,13 @@ void SettingsLock::failToCreate() const {
   struct statvfs space {};
   const bool known = ::statvfs(folder.c_str(), &space) == 0;
   if (known && (space.f_flag & ST_RDONLY) != 0) {
-    throw save_failure::writeFailed(file_, folder, EROFS);
+    throw writeFailure(file_, folder, EROFS);
   }
   if (lock_.error() == QLockFile::PermissionError) {
-    throw save_failure::writeFailed(file_, folder, EACCES);
+    throw writeFailure(file_, folder, EACCES);
   }
-  if (known && space.f_bavail == 0) throw save_failure::writeFailed(file_, folder, ENOSPC);
-  throw save_failure::lockNotCreated(lockPath_);
+  if (known && space.f_bavail == 0) throw writeFailure(file_, folder, ENOSPC);
+  throw saveFailure(SaveFailure::LockNotCreated, lockPath_);
 }
 
 }  // namespace vorlix::platform
