@@ -46,7 +46,7 @@ constexpr std::array kRoles{
 
 QColor toQColor(window::Color color, const QPalette& theme) {
   if (const auto channels = window::rgbOf(color)) {
-    return QColor(channels->red, channels->green, channels->blue);
+    return {channels->red, channels->green, channels->blue};
   }
   if (const auto role = window::systemRoleOf(color)) {
     const auto mapping = std::find_if(kRoles.begin(), kRoles.end(),
