@@ -22,7 +22,8 @@ void clearAbandonedLock(const QString& settingsFile) {
   if (lock.tryLock(0)) return;  // free, or left by a dead process and taken over
   if (lock.error() != QLockFile::LockFailedError) return;
   qint64 pid = 0;
-  QString host, application;
+  QString host;
+  QString application;
   if (!lock.getLockInfo(&pid, &host, &application)) {
     lock.removeStaleLockFile();
     return;
