@@ -51,7 +51,7 @@ class MainWindow final : public QWidget {
   void connectWidgets();
   void showChange(window::Control control, window::Property property);
   void showBackground(window::Control control);
-  bool filterButtonKey(QPushButton& button, const QEvent& event);
+  static bool filterButtonKey(QPushButton& button, const QEvent& event);
   bool filterKeyPress(window::Control box, const QKeyEvent& event);
   bool filterInputMethod(window::Control box, QWidget& target, const QInputMethodEvent& event);
   bool filterWindowMouse(const QMouseEvent& event);
