@@ -34,6 +34,7 @@ class MainWindow final : public QWidget {
   // Builds the window and restores the colours saved in `store`.
   explicit MainWindow(std::unique_ptr<colors::SettingsStore> store);
   ~MainWindow() override;
+  Q_DISABLE_COPY_MOVE(MainWindow)
 
   const window::WindowModel& model() const { return model_; }
   // nullptr for the drawn shapes.
