@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++
   libgtest-dev
   qt6-base-dev libx11-dev
-  clang libclang-rt-14-dev clang-format
+  clang libclang-rt-14-dev clang-format clang-tidy
   xvfb xdotool x11-utils openbox imagemagick
   weston qt6-wayland
   fonts-dejavu-core

@@ -24,7 +24,9 @@ bool fractionsMissing(const CalculationInput& input) {
          input.second.numerator.empty() || input.second.denominator.empty();
 }
 
-std::int16_t wholePart(std::string_view text) { return text.empty() ? 0 : toInt16(text); }
+std::int16_t wholePart(std::string_view text) {
+  return text.empty() ? std::int16_t{0} : toInt16(text);
+}
 
 // A positive whole part becomes part of the numerator: whole * bottom + top.
 Fraction folded(std::int16_t whole, Fraction fraction) {

@@ -20,6 +20,7 @@ class Recolouring {
   explicit Recolouring(window::WindowModel& window) : window_(window) {}
   Recolouring(const Recolouring&) = delete;
   Recolouring& operator=(const Recolouring&) = delete;
+  ~Recolouring() = default;
 
   // Only the right button recolours; other buttons change nothing.
   void buttonReleased(window::Control element, MouseButton button);

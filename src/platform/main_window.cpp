@@ -113,7 +113,7 @@ void MainWindow::showChange(Control control, Property property) {
   switch (property) {
     case Property::Text:
       if (auto* box = qobject_cast<QLineEdit*>(widget);
-          box && utf8(box->text()) != model_.text(control)) {
+          box != nullptr && utf8(box->text()) != model_.text(control)) {
         box->setText(qtText(model_.text(control)));
       }
       break;

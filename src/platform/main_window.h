@@ -34,6 +34,7 @@ class MainWindow final : public QWidget {
   // Builds the window and restores the colours saved in `store`.
   explicit MainWindow(std::unique_ptr<colors::SettingsStore> store);
   ~MainWindow() override;
+  Q_DISABLE_COPY_MOVE(MainWindow)
 
   const window::WindowModel& model() const { return model_; }
   // nullptr for the drawn shapes.
@@ -55,7 +56,7 @@ class MainWindow final : public QWidget {
   void showColours(window::Control control);
   void describe(window::Control control);
   void keepOwnSize();
-  bool filterButtonKey(QPushButton& button, const QEvent& event);
+  static bool filterButtonKey(QPushButton& button, const QEvent& event);
   bool filterKeyPress(window::Control box, const QKeyEvent& event);
   bool filterInputMethod(window::Control box, QWidget& target, const QInputMethodEvent& event);
   bool filterWindowMouse(const QMouseEvent& event);

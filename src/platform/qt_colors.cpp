@@ -56,7 +56,7 @@ QColor readableTextColor(const QColor& text, const QColor& background) {
 
 QColor toQColor(window::Color color, const QPalette& theme) {
   if (const auto channels = window::rgbOf(color)) {
-    return QColor(channels->red, channels->green, channels->blue);
+    return {channels->red, channels->green, channels->blue};
   }
   if (const auto role = window::systemRoleOf(color)) {
     const auto mapping = std::find_if(kRoles.begin(), kRoles.end(),

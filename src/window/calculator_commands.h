@@ -24,6 +24,7 @@ class CalculatorCommands {
       : window_(window), messages_(messages) {}
   CalculatorCommands(const CalculatorCommands&) = delete;
   CalculatorCommands& operator=(const CalculatorCommands&) = delete;
+  ~CalculatorCommands() = default;
 
   // A click on any button: an operator button chooses its operator,
   // Calculate calculates, New starts a new calculation.

@@ -6,7 +6,7 @@
 namespace vorlix::window {
 namespace {
 
-constexpr std::uint32_t kSystemFlag = 0x80000000u;
+constexpr std::uint32_t kSystemFlag = 0x80000000U;
 constexpr std::uint32_t kLastRole = static_cast<std::uint32_t>(SystemRole::InfoBackground);
 
 std::uint32_t bits(Color color) { return static_cast<std::uint32_t>(color); }
@@ -20,10 +20,10 @@ std::optional<SystemRole> systemRoleOf(Color color) {
 }
 
 std::optional<Rgb> rgbOf(Color color) {
-  if ((bits(color) & 0xFF000000u) != 0) return std::nullopt;
-  return Rgb{static_cast<std::uint8_t>(bits(color) & 0xFFu),
-             static_cast<std::uint8_t>((bits(color) >> 8) & 0xFFu),
-             static_cast<std::uint8_t>((bits(color) >> 16) & 0xFFu)};
+  if ((bits(color) & 0xFF000000U) != 0) return std::nullopt;
+  return Rgb{static_cast<std::uint8_t>(bits(color) & 0xFFU),
+             static_cast<std::uint8_t>((bits(color) >> 8) & 0xFFU),
+             static_cast<std::uint8_t>((bits(color) >> 16) & 0xFFU)};
 }
 
 bool isValidColor(Color color) { return rgbOf(color) || systemRoleOf(color); }

@@ -45,7 +45,7 @@ enum class SystemRole : std::uint8_t {
 };
 
 constexpr Color systemColor(SystemRole role) {
-  return static_cast<Color>(0x80000000u | static_cast<std::uint32_t>(role));
+  return static_cast<Color>(0x80000000U | static_cast<std::uint32_t>(role));
 }
 
 inline constexpr Color kButtonFace = systemColor(SystemRole::ButtonFace);

@@ -30,6 +30,7 @@ class WindowModel {
   WindowModel();
   WindowModel(const WindowModel&) = delete;
   WindowModel& operator=(const WindowModel&) = delete;
+  ~WindowModel() = default;
 
   void onChange(ChangeListener listener) { listener_ = std::move(listener); }
 
