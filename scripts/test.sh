@@ -89,7 +89,8 @@ else
   run-clang-tidy -p build/dev -j "$(nproc)" -quiet "^$here/src/.*\.cpp$" >"$tidy_log" 2>&1 ||
     tidy_status=$?
   # A finding in a header is reported once for each file that includes it.
-  findings=$({ grep -E '^/.*:[0-9]+:[0-9]+: (warning|error): ' "$tidy_log" || true; } | sort -u | wc -l)
+  findings=$({ sed 's/\x1b\[[0-9;]*m//g' "$tidy_log" |
+    grep -E '^/.*:[0-9]+:[0-9]+: (warning|error): ' || true; } | sort -u | wc -l)
   if [ "$tidy_status" -ne 0 ] || [ "$findings" -ne 0 ]; then
     tail -n 60 "$tidy_log"
     failed+=(clang-tidy)

@@ -2,7 +2,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstdio>
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "identity.h"
@@ -12,22 +15,18 @@ namespace vorlix::app {
 
 namespace {
 
-bool asksForInformation(int argc, char* argv[]) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view argument = argv[i];
-    if (argument.starts_with("-h") || argument.starts_with("--h") || argument.starts_with("-v") ||
-        argument.starts_with("--v")) {
-      return true;
-    }
-  }
-  return false;
+bool asksForInformation(std::span<char*> arguments) {
+  return std::ranges::any_of(arguments.subspan(1), [](std::string_view argument) {
+    return argument.starts_with("-h") || argument.starts_with("--h") ||
+           argument.starts_with("-v") || argument.starts_with("--v");
+  });
 }
 
 }  // namespace
 
-std::optional<int> answerInformationOptions(int argc, char* argv[]) {
+std::optional<int> answerInformationOptions(int argc, char** argv) {
   // The usual start has no such option, and skips the parser's set-up.
-  if (!asksForInformation(argc, argv)) return std::nullopt;
+  if (!asksForInformation({argv, static_cast<std::size_t>(argc)})) return std::nullopt;
   // A core application names the program in the usage line without
   // needing a display; the window's application comes after it.
   int coreArgc = argc;
@@ -48,8 +47,8 @@ std::optional<int> answerInformationOptions(int argc, char* argv[]) {
     return 0;
   }
   if (parser.isSet(version)) {
-    std::printf("%s %s\n", qPrintable(platform::qtText(identity::kName)),
-                qPrintable(platform::qtText(identity::kVersion)));
+    const std::string line = std::string(identity::kName) + ' ' + std::string(identity::kVersion);
+    std::puts(line.c_str());
     return 0;
   }
   return std::nullopt;

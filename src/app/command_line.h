@@ -7,6 +7,6 @@ namespace vorlix::app {
 
 // The exit status when the command line asked only for information, having
 // printed it; nullopt when the program should start.
-std::optional<int> answerInformationOptions(int argc, char* argv[]);
+std::optional<int> answerInformationOptions(int argc, char** argv);
 
 }  // namespace vorlix::app

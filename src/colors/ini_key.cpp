@@ -1,5 +1,6 @@
 #include "colors/ini_key.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace vorlix::colors {
@@ -61,10 +62,7 @@ std::string escapedKey(std::string_view key) {
 }
 
 bool isAscii(std::string_view text) {
-  for (const char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  }
-  return true;
+  return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 std::string unescapedKey(std::string_view escaped) {

@@ -105,12 +105,11 @@ void removeStaleTemporaries(const LinkTarget& target) {
   const std::string targetName = std::filesystem::path(target.path).filename().string();
   const int folderFd = ::dirfd(folder.get());
   while (const dirent* entry = ::readdir(folder.get())) {
-    if (!isTemporaryName(entry->d_name, targetName)) continue;
+    const char* name = static_cast<const char*>(entry->d_name);
+    if (!isTemporaryName(name, targetName)) continue;
     struct stat status {};
-    if (::fstatat(folderFd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0) continue;
-    if (S_ISREG(status.st_mode) && status.st_uid == ::geteuid()) {
-      ::unlinkat(folderFd, entry->d_name, 0);
-    }
+    if (::fstatat(folderFd, name, &status, AT_SYMLINK_NOFOLLOW) != 0) continue;
+    if (S_ISREG(status.st_mode) && status.st_uid == ::geteuid()) ::unlinkat(folderFd, name, 0);
   }
 }
 

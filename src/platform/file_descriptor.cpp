@@ -32,7 +32,7 @@ int readUpTo(int fd, std::string& text, std::size_t limit) {
   while (text.size() <= limit) {
     const std::size_t before = text.size();
     text.resize(before + kChunk);
-    const ssize_t got = ::read(fd, text.data() + before, kChunk);
+    const ssize_t got = ::read(fd, &text[before], kChunk);
     if (got < 0 && errno == EINTR) {
       text.resize(before);
       continue;

@@ -38,7 +38,7 @@ std::string cause(int error) {
   return text;
 }
 
-std::string filledIn(std::string_view sentence, std::string_view path, int error) {
+colors::SettingsWriteError failure(std::string_view sentence, std::string_view path, int error) {
   std::string text;
   for (std::size_t i = 0; i < sentence.size(); ++i) {
     if (sentence[i] == '%' && i + 1 < sentence.size() && sentence[i + 1] == 'p') {
@@ -51,18 +51,16 @@ std::string filledIn(std::string_view sentence, std::string_view path, int error
       text += sentence[i];
     }
   }
-  return text;
+  return colors::SettingsWriteError{text};
 }
 
 }  // namespace
 
 colors::SettingsWriteError saveFailure(SaveFailure reason, std::string_view path, int error) {
   for (const Sentence& sentence : kSentences) {
-    if (sentence.reason == reason) {
-      return colors::SettingsWriteError(filledIn(sentence.text, path, error));
-    }
+    if (sentence.reason == reason) return failure(sentence.text, path, error);
   }
-  return colors::SettingsWriteError(filledIn("%p could not be written.", path, error));
+  return failure("%p could not be written.", path, error);
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): a file, then the folder it is in
@@ -70,18 +68,16 @@ colors::SettingsWriteError writeFailure(std::string_view file, std::string_view 
   switch (error) {
     case ENOSPC:
     case EDQUOT:
-      return colors::SettingsWriteError(
-          filledIn("%p could not be written; the disk may be full.", file, error));
+      return failure("%p could not be written; the disk may be full.", file, error);
     case EACCES:
     case EPERM:
-      return colors::SettingsWriteError(filledIn("the folder %p is read-only.", folder, error));
+      return failure("the folder %p is read-only.", folder, error);
     case EROFS:
-      return colors::SettingsWriteError(
-          filledIn("the folder %p is on a read-only file system.", folder, error));
+      return failure("the folder %p is on a read-only file system.", folder, error);
     case ENOENT:
-      return colors::SettingsWriteError(filledIn("the folder %p does not exist.", folder, error));
+      return failure("the folder %p does not exist.", folder, error);
     default:
-      return colors::SettingsWriteError(filledIn("%p could not be written: %c.", file, error));
+      return failure("%p could not be written: %c.", file, error);
   }
 }
 

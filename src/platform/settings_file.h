@@ -17,7 +17,7 @@ class SettingsFile final : public colors::SettingsStore {
  public:
   // Far more than sixteen colours and any comments a user adds: a larger
   // file is not ours, is not read, and is kept aside at the next write.
-  static constexpr std::size_t kLargestFile = 4 * 1024 * 1024;
+  static constexpr std::size_t kLargestFile = std::size_t{4} * 1024 * 1024;
 
   // `file` is an absolute path, used as given in messages.
   explicit SettingsFile(std::string file) : file_(std::move(file)) {}

@@ -11,7 +11,7 @@ namespace {
 
 std::string homeFolder() {
   const char* home = std::getenv("HOME");
-  if (home != nullptr && home[0] == '/') return home;
+  if (home != nullptr && std::string_view(home).starts_with('/')) return home;
   // Without HOME (a service, or `env -i`) the password database knows it.
   const passwd* entry = getpwuid(getuid());
   return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "/";
@@ -19,7 +19,7 @@ std::string homeFolder() {
 
 std::filesystem::path configHome() {
   const char* configured = std::getenv("XDG_CONFIG_HOME");
-  if (configured != nullptr && configured[0] == '/') return configured;
+  if (configured != nullptr && std::string_view(configured).starts_with('/')) return configured;
   return std::filesystem::path(homeFolder()) / ".config";
 }
 

@@ -1,13 +1,13 @@
 #include "platform/settings_lock.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <QFile>
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 #include <thread>
 

@@ -19,6 +19,7 @@ class SettingsLock {
   // reach, saying why.
   explicit SettingsLock(const std::string& file,
                         std::chrono::milliseconds longestWait = kLongestWait);
+  ~SettingsLock() = default;
   SettingsLock(const SettingsLock&) = delete;
   SettingsLock& operator=(const SettingsLock&) = delete;
 
