@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libx11-dev
   clang libclang-rt-14-dev clang-format
   xvfb xdotool x11-utils openbox imagemagick
+  at-spi2-core python3-pyatspi dbus-daemon qt6-gtk-platformtheme
   fonts-dejavu-core
 )
 
