@@ -7,6 +7,8 @@ E2E_PIDS=()
 # Every start in one test shares a private settings folder, so that a
 # second start sees what the first one saved, and nothing of the user's.
 export XDG_CONFIG_HOME="$E2E_TMP/config"
+# The window manager keeps its log under the cache folder: this test's own.
+export XDG_CACHE_HOME="$E2E_TMP/cache"
 
 cleanup() {
   for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
