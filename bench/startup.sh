@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
-# bench/startup.sh [RUNS]: time from exec to the window mapped, and peak
-# resident memory, for vorlix and for the floor (a bare Qt window with the
-# same widgets), interleaved on one Xvfb screen. Release build.
+# bench/startup.sh [--with-at-spi] [RUNS]: time from exec to the window
+# mapped, and peak resident memory, for vorlix and for the floor (a bare Qt
+# window with the same widgets), interleaved on one Xvfb screen. Release
+# build. With --with-at-spi both programs start as they do beside a screen
+# reader (see bench/with_at_spi.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+wrap=()
+if [ "${1:-}" = --with-at-spi ]; then
+  wrap=(bash bench/with_at_spi.sh)
+  shift
+fi
 runs="${1:-15}"
 
 bash scripts/install-deps.sh >/dev/null
@@ -16,4 +23,5 @@ source scripts/virtual_screen.sh
 start_virtual_screen "$work"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
 
-build/bench/bench/startup-timer "$runs" build/bench/src/app/vorlix build/bench/bench/vorlix-floor
+"${wrap[@]}" build/bench/bench/startup-timer "$runs" build/bench/src/app/vorlix \
+  build/bench/bench/vorlix-floor

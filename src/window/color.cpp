@@ -42,8 +42,11 @@ double luminance(Rgb color) {
 }  // namespace
 
 double contrastRatio(Rgb first, Rgb second) {
-  const auto [darker, lighter] = std::minmax(luminance(first), luminance(second));
-  return (lighter + 0.05) / (darker + 0.05);
+  // Values, not std::minmax of two temporaries: that pair holds references
+  // to them, gone by the next line.
+  const double a = luminance(first);
+  const double b = luminance(second);
+  return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 Rgb readableTextColor(Rgb text, Rgb background) {

@@ -127,6 +127,27 @@ TEST_F(MainWindowLayout, ColoursArePaintedExactly) {
   EXPECT_EQ(pixelAt({398, 190}), "#ff0000");  // beside the copyright text
 }
 
+// A screen reader says the operation in words; the buttons still show the
+// symbols.
+TEST_F(MainWindowLayout, ButtonsShowTheirCaptionsAndAreNamedInWords) {
+  struct ButtonCase {
+    window::Control control;
+    const char* caption;
+    const char* name;
+  };
+  const ButtonCase cases[] = {
+      {AddButton, "+", "add"},           {SubtractButton, "-", "subtract"},
+      {MultiplyButton, "x", "multiply"}, {DivideButton, "/", "divide"},
+      {NewButton, "&New", "New"},        {CalculateButton, "&Calculate", "Calculate"},
+  };
+  for (const ButtonCase& c : cases) {
+    auto* button = qobject_cast<QPushButton*>(form->widgetFor(c.control));
+    ASSERT_NE(button, nullptr) << c.name;
+    EXPECT_EQ(button->text().toStdString(), c.caption);
+    EXPECT_EQ(button->accessibleName().toStdString(), c.name);
+  }
+}
+
 TEST_F(MainWindowLayout, ButtonsAreNotDefaultButtons) {
   for (auto* button : form->findChildren<QPushButton*>()) {
     EXPECT_FALSE(button->isDefault() || button->autoDefault()) << button->text().toStdString();
