@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bench/startup.sh [--with-at-spi] [RUNS]: time from exec to the window
 # mapped, and peak resident memory, for vorlix and for the floor (a bare Qt
 # window with the same widgets), interleaved on one Xvfb screen. Release

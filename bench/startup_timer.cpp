@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // startup-timer RUNS PROGRAM...: starts each program RUNS times, interleaved,
 // on the X display in $DISPLAY (with no window manager), and reports for
 // each the median time from exec to its first top-level window being mapped

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bench/with_at_spi.sh COMMAND...: runs COMMAND as it runs beside a screen
 # reader: on a private session bus, with the accessibility bus launcher
 # running, org.a11y.Status IsEnabled set true, and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets and runs each for RUNS executions (default
 # 20000) from an empty corpus; the settings file target, which writes and
 # syncs a real file each time, gets a tenth of them. A crash or sanitizer

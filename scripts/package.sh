@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of Vorlix from this checkout, checks it with
 # lintian and prints the path of the .deb. Like any dpkg-buildpackage run
 # it writes the .deb, .buildinfo and .changes to the folder above the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Vorlix and starts it on your display.
 # With no display at all it starts Vorlix on a virtual screen (Xvfb), saves
 # a screenshot of the window as a PNG file, says where, and ends.

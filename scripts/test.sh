@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The one test command: installs what is missing, checks the formatting,
 # builds and runs every test in the developer build (g++) and in the
 # sanitizer build (clang), runs clang-tidy over src/, and gives each fuzz

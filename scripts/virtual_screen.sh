@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts that need an X screen of their own.
 #
 # start_virtual_screen DIR: starts Xvfb on a free display number, exports

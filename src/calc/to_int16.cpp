@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/to_int16.h"
 
 #include "calc/runtime_error.h"

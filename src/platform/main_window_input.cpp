@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How Qt's input reaches the core: key presses and composed text in the
 // entry boxes, Enter on a focused button, right-clicks anywhere on the
 // window, and the context-menu key on whatever has the focus.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The settings file on POSIX calls, locked with QLockFile as QSettings does.
 add_library(vorlix_settings_file STATIC
   ${CMAKE_CURRENT_LIST_DIR}/atomic_replace.cpp

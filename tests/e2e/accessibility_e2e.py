@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The real vorlix binary as a screen reader meets it, over a real AT-SPI
 bus: the accessible tree against the program's own tables (printed by
 vorlix-describe), a calculation done through AT-SPI alone, the events that

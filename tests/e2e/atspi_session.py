@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private desktop with an accessibility bus, for the end-to-end tests
 that look at the real program as a screen reader does.
 

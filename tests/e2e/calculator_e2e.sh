@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real vorlix binary on an Xvfb screen, driven by real X input: size,
 # typing, the Enter chain into a calculation, and the colours on screen.
 set -euo pipefail

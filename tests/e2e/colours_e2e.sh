@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Real right-clicks on the real window, a close through the window
 # manager's close request, and a second start showing the saved colours.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real vorlix binary in a dark GTK theme on an Xvfb screen: the theme's
 # near-white text must not be drawn on the light-cyan result boxes. A sum
 # with a fraction is typed, and the most contrasting pixel of each result

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vorlix-describe: prints what assistive technology should meet for every
 // element that has a widget, one line each, from the layout and description
 // tables: kind, name and description, separated by tabs. The AT-SPI test

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The real vorlix binary used from the keyboard alone, with real X input
 from xdotool: Tab reaches every control that can take the focus, the
 context-menu key and Shift+F10 recolour the focused control, and Alt+C

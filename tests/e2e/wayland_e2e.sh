@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window on a headless Wayland compositor (weston) through Qt's native
 # Wayland platform: a maximize request, which a fixed-size window cannot
 # honour by clamping, leaves the program running, and the colours chosen

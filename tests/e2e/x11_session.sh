@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end tests: a private Xvfb screen with a light window
 # manager, the real vorlix binary on it, and helpers to look at the window.
 # Source it, then call start_screen and start_vorlix.

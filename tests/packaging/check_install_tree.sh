@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check_install_tree.sh BUILD_DIR [CHECK...]: installs the configured and
 # built tree BUILD_DIR into a fresh staging folder, as a package build
 # would, and runs the named checks on what lands there (all of them when

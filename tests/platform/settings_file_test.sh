@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # settings_file_test.sh RUNNER CASE: the real settings file in a temporary
 # XDG_CONFIG_HOME, read and written by fresh vorlix-script processes.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # run_scenario.sh RUNNER SCRIPT: runs SCRIPT on the offscreen platform with
 # an empty settings folder and compares the output with its "#> " lines.
 set -euo pipefail
