@@ -8,20 +8,7 @@ set -euo pipefail
 
 if [ -z "${VORLIX_AT_SPI_DIR:-}" ]; then
   dir="$(mktemp -d)"
-  cat >"$dir/session.conf" <<EOF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir=$dir</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-EOF
+  sed "s|@FOLDER@|$dir|g" "$(dirname "$0")/../tests/e2e/session_bus.conf" >"$dir/session.conf"
   status=0
   VORLIX_AT_SPI_DIR="$dir" XDG_RUNTIME_DIR="$dir" \
     dbus-run-session --config-file="$dir/session.conf" -- bash "$0" "$@" || status=$?

@@ -20,20 +20,8 @@ import time
 
 _INSIDE = "VORLIX_ATSPI_SESSION"
 
-_SESSION_BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC
- "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir={folder}</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-"""
+_SESSION_BUS_CONFIG = os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                   "session_bus.conf")
 
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
@@ -47,7 +35,8 @@ def enter():
     try:
         config = os.path.join(folder, "session-bus.conf")
         with open(config, "w", encoding="utf-8") as f:
-            f.write(_SESSION_BUS_CONFIG.format(folder=folder))
+            with open(_SESSION_BUS_CONFIG, encoding="utf-8") as template:
+                f.write(template.read().replace("@FOLDER@", folder))
         env = dict(os.environ)
         for name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS",
                      "AT_SPI_BUS_ADDRESS", "QT_QPA_PLATFORMTHEME", "GTK_THEME"):

@@ -10,7 +10,7 @@ while IFS= read -r -d '' file; do
 done < <(find src tests fuzz bench scripts cmake data .ci -type f \
   \( -name '*.cpp' -o -name '*.h' -o -name '*.in' -o -name '*.sh' -o -name '*.py' \
   -o -name '*.cmake' -o -name 'CMakeLists.txt' -o -name '*.vsc' -o -name '*.desktop' \
-  -o -name '*.svg' -o -name '*.xml' -o -name '*.1' -o -name run \) -print0)
+  -o -name '*.svg' -o -name '*.xml' -o -name '*.1' -o -name '*.conf' -o -name run \) -print0)
 head -n 3 CMakeLists.txt | grep -q 'SPDX-License-Identifier: ' || missing+=(CMakeLists.txt)
 if [ ${#missing[@]} -ne 0 ]; then
   printf 'no SPDX line: %s\n' "${missing[@]}"
