@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "colors/saved_colours.h"
-#include "platform/settings_file.h"
+#include "settings/settings_file.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const fs::path conf = folder() / "Vorlix.conf";
   std::ofstream(conf, std::ios::binary)
       .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-  vorlix::platform::SettingsFile file(conf.string());
+  vorlix::settings::SettingsFile file(conf.string());
   WindowModel first;
   vorlix::colors::restoreColours(first, file);
   vorlix::colors::saveColours(first, file);

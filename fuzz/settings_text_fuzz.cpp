@@ -6,13 +6,13 @@
 #include <string_view>
 #include <vector>
 
-#include "colors/ini_key.h"
-#include "colors/settings_text.h"
+#include "settings/ini_key.h"
+#include "settings/settings_text.h"
 
 namespace {
 
-using vorlix::colors::StoredSection;
-using vorlix::colors::StoredValue;
+using vorlix::settings::StoredSection;
+using vorlix::settings::StoredValue;
 
 void require(bool holds) {
   if (!holds) std::abort();
@@ -24,8 +24,8 @@ std::vector<StoredValue> valuesFor(const StoredSection& read) {
   std::vector<StoredValue> values;
   for (const auto& [key, text] : read) {
     StoredValue value{key, text};
-    if (!vorlix::colors::isStorable(value)) value.text = std::to_string(values.size());
-    if (vorlix::colors::isStorable(value)) values.push_back(value);
+    if (!vorlix::settings::isStorable(value)) value.text = std::to_string(values.size());
+    if (vorlix::settings::isStorable(value)) values.push_back(value);
   }
   if (!read.contains("command1(1)")) values.push_back({"command1(1)", "-2147483633"});
   return values;
@@ -38,18 +38,18 @@ std::vector<StoredValue> valuesFor(const StoredSection& read) {
 // the same values again changes nothing.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view file(reinterpret_cast<const char*>(data), size);
-  const std::vector<StoredValue> values = valuesFor(vorlix::colors::readSection(file, "StartUp"));
-  const std::string written = vorlix::colors::withValues(file, "StartUp", values);
-  const StoredSection back = vorlix::colors::readSection(written, "StartUp");
+  const std::vector<StoredValue> values = valuesFor(vorlix::settings::readSection(file, "StartUp"));
+  const std::string written = vorlix::settings::withValues(file, "StartUp", values);
+  const StoredSection back = vorlix::settings::readSection(written, "StartUp");
   for (const StoredValue& value : values) {
     const auto found = back.find(value.key);
     require(found != back.end() && found->second == value.text);
   }
-  require(vorlix::colors::readSection(written, "Other") ==
-          vorlix::colors::readSection(file, "Other"));
-  require(vorlix::colors::withValues(written, "StartUp", values) == written);
-  if (vorlix::colors::isAscii(file)) {
-    require(vorlix::colors::unescapedKey(vorlix::colors::escapedKey(file)) == file);
+  require(vorlix::settings::readSection(written, "Other") ==
+          vorlix::settings::readSection(file, "Other"));
+  require(vorlix::settings::withValues(written, "StartUp", values) == written);
+  if (vorlix::settings::isAscii(file)) {
+    require(vorlix::settings::unescapedKey(vorlix::settings::escapedKey(file)) == file);
   }
   return 0;
 }

@@ -45,8 +45,8 @@ std::optional<window::Color> parseStoredColour(std::string_view text) {
   return value;
 }
 
-void restoreColours(window::WindowModel& window, SettingsStore& store) {
-  const StoredSection stored = store.read(kSection);
+void restoreColours(window::WindowModel& window, settings::SettingsStore& store) {
+  const settings::StoredSection stored = store.read(kSection);
   for (const StoredKey& saved : kStoredKeys) {
     const auto text = stored.find(saved.key);
     if (text == stored.end()) continue;
@@ -56,8 +56,8 @@ void restoreColours(window::WindowModel& window, SettingsStore& store) {
   }
 }
 
-void saveColours(const window::WindowModel& window, SettingsStore& store) {
-  std::vector<StoredValue> values;
+void saveColours(const window::WindowModel& window, settings::SettingsStore& store) {
+  std::vector<settings::StoredValue> values;
   values.reserve(kStoredKeys.size());
   for (const StoredKey& saved : kStoredKeys) {
     values.push_back({std::string(saved.key), std::to_string(window.background(saved.element))});
@@ -65,7 +65,7 @@ void saveColours(const window::WindowModel& window, SettingsStore& store) {
   store.write(kSection, values);
 }
 
-std::string saveFailureMessage(const SettingsWriteError& error) {
+std::string saveFailureMessage(const settings::SettingsWriteError& error) {
   return std::string("The colours could not be saved: ") + error.what();
 }
 

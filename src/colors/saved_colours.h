@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "colors/settings_store.h"
+#include "settings/settings_store.h"
 #include "window/window_model.h"
 
 namespace vorlix::colors {
@@ -27,17 +27,17 @@ std::span<const StoredKey> storedKeys();
 // Applies the colours stored at the last close where usable: a key that is
 // missing, not a number, out of range or refused as a colour leaves its
 // element as it is. Never fails and never reports.
-void restoreColours(window::WindowModel& window, SettingsStore& store);
+void restoreColours(window::WindowModel& window, settings::SettingsStore& store);
 
 // Stores every element's current colour in one write. Lets the store's
 // SettingsWriteError through.
-void saveColours(const window::WindowModel& window, SettingsStore& store);
+void saveColours(const window::WindowModel& window, settings::SettingsStore& store);
 
 // Stored text to a colour value: an optional minus sign and decimal digits
 // within the signed 32-bit range; nullopt for anything else.
 std::optional<window::Color> parseStoredColour(std::string_view text);
 
 // What the user is told when the colours could not be saved.
-std::string saveFailureMessage(const SettingsWriteError& error);
+std::string saveFailureMessage(const settings::SettingsWriteError& error);
 
 }  // namespace vorlix::colors

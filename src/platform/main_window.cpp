@@ -18,9 +18,9 @@
 #include "platform/qt_colors.h"
 #include "platform/qt_fonts.h"
 #include "platform/qt_text.h"
-#include "platform/settings_file.h"
-#include "platform/settings_location.h"
 #include "platform/window_icon.h"
+#include "settings/settings_file.h"
+#include "settings/settings_location.h"
 #include "window/descriptions.h"
 
 namespace vorlix::platform {
@@ -42,7 +42,7 @@ QAccessibleInterface* windowAsFrame(const QString& /*className*/, QObject* objec
 
 }  // namespace
 
-MainWindow::MainWindow(std::unique_ptr<colors::SettingsStore> store)
+MainWindow::MainWindow(std::unique_ptr<settings::SettingsStore> store)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       store_(std::move(store)),
@@ -209,7 +209,7 @@ void MainWindow::keepOwnSize() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   try {
     colors::saveColours(model_, *store_);
-  } catch (const colors::SettingsWriteError& error) {
+  } catch (const settings::SettingsWriteError& error) {
     showModalMessage(this, qtText(colors::saveFailureMessage(error)));
   }
   QWidget::closeEvent(event);
@@ -233,8 +233,8 @@ void MainWindow::paintEvent(QPaintEvent* /*event*/) {
 }
 
 std::unique_ptr<MainWindow> openMainWindow() {
-  auto store =
-      std::make_unique<SettingsFile>(settingsFilePath(identity::kOrganisation, identity::kName));
+  auto store = std::make_unique<settings::SettingsFile>(
+      settings::settingsFilePath(identity::kOrganisation, identity::kName));
   auto window = std::make_unique<MainWindow>(std::move(store));
   window->show();
   return window;

@@ -14,9 +14,9 @@
 #include <optional>
 
 #include "colors/recolouring.h"
-#include "colors/settings_store.h"
 #include "platform/control_widgets.h"
-#include "platform/message_box.h"
+#include "platform/qt_message_box.h"
+#include "settings/settings_store.h"
 #include "window/calculator_commands.h"
 #include "window/window_model.h"
 
@@ -33,7 +33,7 @@ class MainWindow final : public QWidget {
 
  public:
   // Builds the window and restores the colours saved in `store`.
-  explicit MainWindow(std::unique_ptr<colors::SettingsStore> store);
+  explicit MainWindow(std::unique_ptr<settings::SettingsStore> store);
   ~MainWindow() override;
   Q_DISABLE_COPY_MOVE(MainWindow)
 
@@ -67,7 +67,7 @@ class MainWindow final : public QWidget {
   QtMessageBox messages_{this};
   window::CalculatorCommands commands_{model_, messages_};
   colors::Recolouring recolouring_{model_};
-  std::unique_ptr<colors::SettingsStore> store_;
+  std::unique_ptr<settings::SettingsStore> store_;
   std::unique_ptr<QStyle> buttonStyle_;
   ControlWidgets widgets_{};
   QSize ownSize_;

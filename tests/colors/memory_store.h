@@ -5,26 +5,26 @@
 #include <optional>
 #include <string>
 
-#include "colors/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace vorlix::colors::testing {
 
 // A settings store in memory that can be told to fail its writes.
-class MemoryStore final : public SettingsStore {
+class MemoryStore final : public settings::SettingsStore {
  public:
-  std::map<std::string, StoredSection, std::less<>> sections;
+  std::map<std::string, settings::StoredSection, std::less<>> sections;
   std::optional<std::string> failure;  // what() of the next writes
   int writes = 0;
 
-  StoredSection read(std::string_view section) override {
+  settings::StoredSection read(std::string_view section) override {
     const auto found = sections.find(section);
-    return found == sections.end() ? StoredSection{} : found->second;
+    return found == sections.end() ? settings::StoredSection{} : found->second;
   }
-  void write(std::string_view section, std::span<const StoredValue> values) override {
-    if (failure) throw SettingsWriteError(*failure);
+  void write(std::string_view section, std::span<const settings::StoredValue> values) override {
+    if (failure) throw settings::SettingsWriteError(*failure);
     ++writes;
-    StoredSection& stored = sections[std::string(section)];
-    for (const StoredValue& value : values) stored[value.key] = value.text;
+    settings::StoredSection& stored = sections[std::string(section)];
+    for (const settings::StoredValue& value : values) stored[value.key] = value.text;
   }
 };
 

@@ -100,12 +100,12 @@ TEST(SavedColours, AFailedSaveChangesNothingStored) {
   saveColours(window, store);
   window.setBackground(Window, 65280);
   store.failure = "the disk is full.";
-  EXPECT_THROW(saveColours(window, store), SettingsWriteError);
+  EXPECT_THROW(saveColours(window, store), settings::SettingsWriteError);
   EXPECT_EQ(stored(store, "form"), "255");
 }
 
 TEST(SavedColours, FailureMessageSaysWhy) {
-  EXPECT_EQ(saveFailureMessage(SettingsWriteError("the disk is full.")),
+  EXPECT_EQ(saveFailureMessage(settings::SettingsWriteError("the disk is full.")),
             "The colours could not be saved: the disk is full.");
 }
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/link_target.h"
+#include "settings/link_target.h"
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 
 // Replaces the file at `target` by one holding `content`: written to a
 // temporary <name>.saving.XXXXXX in the same folder, flushed to disk, then
@@ -29,4 +29,4 @@ void removeStaleTemporaries(const LinkTarget& target);
 // Whether `entry`, a name in the target's folder, is one of its temporaries.
 bool isTemporaryName(std::string_view entry, std::string_view targetName);
 
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

@@ -5,7 +5,7 @@
 #include <chrono>
 #include <string>
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 
 // The lock file beside a settings file, `<file>.lock` in QLockFile's
 // format: earlier builds lock the same file through QSettings, so two
@@ -42,4 +42,4 @@ class SettingsLock {
   } junk_;
 };
 
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

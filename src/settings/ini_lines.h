@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace vorlix::colors {
+namespace vorlix::settings {
 
 // A UTF-8 byte-order mark: editors put it at the start of a file, and a
 // file that starts with one is still read.
@@ -52,4 +52,4 @@ std::string_view trimBlanks(std::string_view text);
 // text with blanks at its ends, stands for the text between them.
 std::string_view unquotedValue(std::string_view value);
 
-}  // namespace vorlix::colors
+}  // namespace vorlix::settings

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 
 // An open POSIX file, closed when it goes. POSIX calls rather than QFile,
 // so that errno names what went wrong for the user.
@@ -37,4 +37,4 @@ int readUpTo(int fd, std::string& text, std::size_t limit);
 // Writes all of `text`. Returns 0 or errno.
 int writeAll(int fd, std::string_view text);
 
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "colors/settings_text.h"
+#include "settings/settings_text.h"
 
 #include <optional>
 #include <set>
 #include <stdexcept>
 #include <vector>
 
-#include "colors/ini_key.h"
-#include "colors/ini_lines.h"
+#include "settings/ini_key.h"
+#include "settings/ini_lines.h"
 
-namespace vorlix::colors {
+namespace vorlix::settings {
 namespace {
 
 // Follows which section each line is in. A broken header ends the section
@@ -163,4 +163,4 @@ std::string withValues(std::string_view fileText, std::string_view section,
   return out + '[' + escapedKey(section) + ']' + std::string(ending) + missing;
 }
 
-}  // namespace vorlix::colors
+}  // namespace vorlix::settings

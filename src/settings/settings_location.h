@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 
 // $XDG_CONFIG_HOME/<organisation>/<application>.conf, where QSettings keeps
 // a user's settings. As the XDG base-directory rules say, a value of
@@ -12,4 +12,4 @@ namespace vorlix::platform {
 // a relative one would move the file with the current folder.
 std::string settingsFilePath(std::string_view organisation, std::string_view application);
 
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

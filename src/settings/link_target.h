@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 
 // The path a settings file stands for once symbolic links are followed,
 // whether or not anything is there yet. A user who keeps the file elsewhere
@@ -15,4 +15,4 @@ struct LinkTarget {
 
 LinkTarget linkTarget(const std::string& file);
 
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

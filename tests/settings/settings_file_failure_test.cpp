@@ -8,10 +8,10 @@
 #include <chrono>
 
 #include "case_name.h"
-#include "platform/settings_file.h"
-#include "platform/settings_file_fixture.h"
+#include "settings/settings_file.h"
+#include "settings/settings_file_fixture.h"
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 namespace {
 
 using namespace testing;
@@ -19,9 +19,9 @@ using Clock = std::chrono::steady_clock;
 
 std::string save(const fs::path& file) {
   try {
-    SettingsFile(file).write("StartUp", std::vector<colors::StoredValue>{{"form", "255"}});
+    SettingsFile(file).write("StartUp", std::vector<settings::StoredValue>{{"form", "255"}});
     return "";
-  } catch (const colors::SettingsWriteError& error) {
+  } catch (const settings::SettingsWriteError& error) {
     return error.what();
   }
 }
@@ -172,4 +172,4 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName{});
 
 }  // namespace
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

@@ -5,16 +5,16 @@
 #include <string>
 #include <utility>
 
-#include "colors/settings_store.h"
+#include "settings/settings_store.h"
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 
 // The per-user settings file, in the INI format QSettings writes, so that
 // earlier builds and this one read each other's files. Reading takes no
 // lock: a writer replaces the whole file at once. Writing takes the lock
 // that QSettings takes, re-reads the file on disk, and replaces it in one
 // write with only the given keys changed.
-class SettingsFile final : public colors::SettingsStore {
+class SettingsFile final : public SettingsStore {
  public:
   // Far more than sixteen colours and any comments a user adds: a larger
   // file is not ours, is not read, and is kept aside at the next write.
@@ -23,8 +23,8 @@ class SettingsFile final : public colors::SettingsStore {
   // `file` is an absolute path, used as given in messages.
   explicit SettingsFile(std::string file) : file_(std::move(file)) {}
 
-  colors::StoredSection read(std::string_view section) override;
-  void write(std::string_view section, std::span<const colors::StoredValue> values) override;
+  StoredSection read(std::string_view section) override;
+  void write(std::string_view section, std::span<const StoredValue> values) override;
 
   const std::string& path() const { return file_; }
 
@@ -32,4 +32,4 @@ class SettingsFile final : public colors::SettingsStore {
   std::string file_;
 };
 
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

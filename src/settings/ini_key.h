@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace vorlix::colors {
+namespace vorlix::settings {
 
 // ASCII keys and section names as QSettings spells them in an INI file:
 // letters, digits, '_', '-' and '.' stay, '/' becomes '\', and every other
@@ -17,4 +17,4 @@ bool isAscii(std::string_view text);
 // for itself.
 std::string unescapedKey(std::string_view escaped);
 
-}  // namespace vorlix::colors
+}  // namespace vorlix::settings

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,15 +9,15 @@
 #include <filesystem>
 #include <optional>
 
-#include "colors/settings_text.h"
-#include "platform/atomic_replace.h"
-#include "platform/file_descriptor.h"
-#include "platform/kept_aside.h"
-#include "platform/link_target.h"
-#include "platform/save_failure.h"
-#include "platform/settings_lock.h"
+#include "settings/atomic_replace.h"
+#include "settings/file_descriptor.h"
+#include "settings/kept_aside.h"
+#include "settings/link_target.h"
+#include "settings/save_failure.h"
+#include "settings/settings_lock.h"
+#include "settings/settings_text.h"
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 namespace {
 
 // O_NONBLOCK: opening a named pipe must not wait for a writer that never
@@ -85,13 +85,13 @@ CurrentFile currentFile(const std::string& shown, const LinkTarget& target) {
 // A file with something in it but no section of ours was not written by
 // this program: it is kept for the user rather than edited.
 bool isOurs(const CurrentFile& current, std::string_view section) {
-  return !current.tooLarge && (colors::hasReadableSection(current.text, section) ||
-                               colors::isBlankOrCommentsOnly(current.text));
+  return !current.tooLarge &&
+         (hasReadableSection(current.text, section) || isBlankOrCommentsOnly(current.text));
 }
 
 }  // namespace
 
-colors::StoredSection SettingsFile::read(std::string_view section) {
+StoredSection SettingsFile::read(std::string_view section) {
   try {
     const FileDescriptor fd = openForReading(file_);
     struct stat status {};
@@ -99,15 +99,15 @@ colors::StoredSection SettingsFile::read(std::string_view section) {
     if (static_cast<std::size_t>(status.st_size) > kLargestFile) return {};
     std::string text;
     if (readUpTo(fd.get(), text, kLargestFile) != 0 || text.size() > kLargestFile) return {};
-    return colors::readSection(text, section);
+    return readSection(text, section);
   } catch (const std::exception&) {
     return {};  // out of memory: the colours stay as they are
   }
 }
 
-void SettingsFile::write(std::string_view section, std::span<const colors::StoredValue> values) {
-  for (const colors::StoredValue& value : values) {
-    if (!colors::isStorable(value)) throw saveFailure(SaveFailure::NotStorable, value.key);
+void SettingsFile::write(std::string_view section, std::span<const StoredValue> values) {
+  for (const StoredValue& value : values) {
+    if (!isStorable(value)) throw saveFailure(SaveFailure::NotStorable, value.key);
   }
   ensureFolder(std::filesystem::path(file_).parent_path().string());
   const SettingsLock lock(file_);
@@ -118,8 +118,7 @@ void SettingsFile::write(std::string_view section, std::span<const colors::Store
     keepAside(target.path);
     current.text.clear();
   }
-  replaceAtomically(target, file_, colors::withValues(current.text, section, values),
-                    current.status);
+  replaceAtomically(target, file_, withValues(current.text, section, values), current.status);
 }
 
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

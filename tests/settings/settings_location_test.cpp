@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/settings_location.h"
+#include "settings/settings_location.h"
 
 #include <gtest/gtest.h>
 
@@ -8,11 +8,11 @@
 #include <optional>
 
 #include "case_name.h"
-#include "colors/ini_key.h"
-#include "platform/settings_file.h"
-#include "platform/settings_file_fixture.h"
+#include "settings/ini_key.h"
+#include "settings/settings_file.h"
+#include "settings/settings_file_fixture.h"
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 namespace {
 
 using namespace testing;
@@ -71,14 +71,14 @@ TEST(EarlierBuilds, AndThisOneReadEachOthersFiles) {
     for (const char* key : kKeys)
       earlier.setValue(QStringLiteral("StartUp/") + QString::fromUtf8(key), "-2147483633");
   }
-  std::vector<colors::StoredValue> values;
+  std::vector<settings::StoredValue> values;
   for (const char* key : kKeys) values.push_back({key, "-2147483633"});
   SettingsFile(folder.conf).write("StartUp", values);
   EXPECT_EQ(slurp(folder.conf).size(), slurp(theirs).size());
-  const colors::StoredSection read = SettingsFile(theirs).read("StartUp");
+  const settings::StoredSection read = SettingsFile(theirs).read("StartUp");
   const QSettings earlier(QString::fromStdString(folder.conf.string()), QSettings::IniFormat);
   for (const char* key : kKeys) {
-    EXPECT_NE(slurp(theirs).find('\n' + colors::escapedKey(key) + "=-2147483633\n"),
+    EXPECT_NE(slurp(theirs).find('\n' + settings::escapedKey(key) + "=-2147483633\n"),
               std::string::npos)
         << key;
     EXPECT_EQ(read.contains(key) ? read.at(key) : "<none>", "-2147483633") << key;
@@ -89,4 +89,4 @@ TEST(EarlierBuilds, AndThisOneReadEachOthersFiles) {
 }
 
 }  // namespace
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/link_target.h"
+#include "settings/link_target.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 namespace {
 
 // As many links as the kernel follows before it gives up with ELOOP.
@@ -35,4 +35,4 @@ LinkTarget linkTarget(const std::string& file) {
   return {(folder / path.filename()).string(), folder.string()};
 }
 
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

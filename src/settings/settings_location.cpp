@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/settings_location.h"
+#include "settings/settings_location.h"
 
 #include <pwd.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 namespace {
 
 std::string homeFolder() {
@@ -32,4 +32,4 @@ std::string settingsFilePath(std::string_view organisation, std::string_view app
   return file.lexically_normal().string();
 }
 
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/atomic_replace.h"
+#include "settings/atomic_replace.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -12,10 +12,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "platform/file_descriptor.h"
-#include "platform/save_failure.h"
+#include "settings/file_descriptor.h"
+#include "settings/save_failure.h"
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 namespace {
 
 constexpr std::string_view kTemporaryMark = ".saving.";
@@ -114,4 +114,4 @@ void removeStaleTemporaries(const LinkTarget& target) {
   }
 }
 
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/file_descriptor.h"
+#include "settings/file_descriptor.h"
 
 #include <unistd.h>
 
 #include <cerrno>
 #include <utility>
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 
 FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
   if (this != &other) {
@@ -59,4 +59,4 @@ int writeAll(int fd, std::string_view text) {
   return 0;
 }
 
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace vorlix::colors {
+namespace vorlix::settings {
 
 struct StoredValue {
   std::string key;
@@ -36,4 +36,4 @@ class SettingsStore {
   virtual void write(std::string_view section, std::span<const StoredValue> values) = 0;
 };
 
-}  // namespace vorlix::colors
+}  // namespace vorlix::settings

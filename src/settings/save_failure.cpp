@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/save_failure.h"
+#include "settings/save_failure.h"
 
 #include <array>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 namespace {
 
 struct Sentence {
@@ -39,7 +39,7 @@ std::string cause(int error) {
   return text;
 }
 
-colors::SettingsWriteError failure(std::string_view sentence, std::string_view path, int error) {
+SettingsWriteError failure(std::string_view sentence, std::string_view path, int error) {
   std::string text;
   for (std::size_t i = 0; i < sentence.size(); ++i) {
     if (sentence[i] == '%' && i + 1 < sentence.size() && sentence[i + 1] == 'p') {
@@ -52,12 +52,12 @@ colors::SettingsWriteError failure(std::string_view sentence, std::string_view p
       text += sentence[i];
     }
   }
-  return colors::SettingsWriteError{text};
+  return SettingsWriteError{text};
 }
 
 }  // namespace
 
-colors::SettingsWriteError saveFailure(SaveFailure reason, std::string_view path, int error) {
+SettingsWriteError saveFailure(SaveFailure reason, std::string_view path, int error) {
   for (const Sentence& sentence : kSentences) {
     if (sentence.reason == reason) return failure(sentence.text, path, error);
   }
@@ -65,7 +65,7 @@ colors::SettingsWriteError saveFailure(SaveFailure reason, std::string_view path
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): a file, then the folder it is in
-colors::SettingsWriteError writeFailure(std::string_view file, std::string_view folder, int error) {
+SettingsWriteError writeFailure(std::string_view file, std::string_view folder, int error) {
   switch (error) {
     case ENOSPC:
     case EDQUOT:
@@ -82,4 +82,4 @@ colors::SettingsWriteError writeFailure(std::string_view file, std::string_view 
   }
 }
 
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

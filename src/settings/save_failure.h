@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "colors/settings_store.h"
+#include "settings/settings_store.h"
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 
 // Why a save failed, each a sentence in the user's words naming the cause
 // the system gave; the caller puts "The colours could not be saved: "
@@ -28,10 +28,10 @@ enum class SaveFailure {
 
 // The error to throw. `path` is an absolute path (or a key); `error`, an
 // errno value, is the cause where the sentence names one.
-colors::SettingsWriteError saveFailure(SaveFailure reason, std::string_view path, int error = 0);
+SettingsWriteError saveFailure(SaveFailure reason, std::string_view path, int error = 0);
 
 // Creating a file in `folder`, writing it or renaming it over `file`
 // failed with errno `error`.
-colors::SettingsWriteError writeFailure(std::string_view file, std::string_view folder, int error);
+SettingsWriteError writeFailure(std::string_view file, std::string_view folder, int error);
 
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "colors/ini_lines.h"
+#include "settings/ini_lines.h"
 
-namespace vorlix::colors {
+namespace vorlix::settings {
 namespace {
 
 constexpr std::string_view kBlanks = " \t\v\f";
@@ -59,4 +59,4 @@ std::string_view unquotedValue(std::string_view value) {
   return inner;
 }
 
-}  // namespace vorlix::colors
+}  // namespace vorlix::settings

@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 
 // Keeps a file that is not ours to rewrite under the first free name of
 // <file>.unreadable, <file>.unreadable.2, .3, …, so that the next close
@@ -13,4 +13,4 @@ namespace vorlix::platform {
 // the file's size. Returns the name, or throws SettingsWriteError.
 std::string keepAside(const std::string& file);
 
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/settings_file.h"
+#include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -11,14 +11,14 @@
 #include <vector>
 
 #include "case_name.h"
-#include "platform/settings_file_fixture.h"
+#include "settings/settings_file_fixture.h"
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 namespace {
 
 using namespace std::chrono_literals;
 using namespace testing;
-using colors::StoredValue;
+using settings::StoredValue;
 using Clock = std::chrono::steady_clock;
 
 const std::vector<std::string> kKeys{"form",     "Text1(0)", "Text1(1)",    "Text1(2)",
@@ -38,13 +38,13 @@ std::string save(const fs::path& file, const std::string& text = "255") {
   try {
     SettingsFile(file).write("StartUp", sixteen(text));
     return "";
-  } catch (const colors::SettingsWriteError& error) {
+  } catch (const settings::SettingsWriteError& error) {
     return error.what();
   }
 }
 
 std::string formAtStart(const fs::path& file) {
-  const colors::StoredSection read = SettingsFile(file).read("StartUp");
+  const settings::StoredSection read = SettingsFile(file).read("StartUp");
   return read.contains("form") ? read.at("form") : "<none>";
 }
 
@@ -206,4 +206,4 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName{});
 
 }  // namespace
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

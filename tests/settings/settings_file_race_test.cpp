@@ -6,17 +6,17 @@
 #include <set>
 #include <thread>
 
-#include "platform/settings_file.h"
-#include "platform/settings_file_fixture.h"
+#include "settings/settings_file.h"
+#include "settings/settings_file_fixture.h"
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 namespace {
 
 using namespace std::chrono_literals;
 using namespace testing;
 
 void saveAll(const fs::path& file, const std::string& text) {
-  std::vector<colors::StoredValue> values;
+  std::vector<settings::StoredValue> values;
   for (const char* key : {"form", "Text1(0)", "label1", "label2", "cmdop(3)", "command1(1)"}) {
     values.push_back({key, text});
   }
@@ -26,7 +26,7 @@ void saveAll(const fs::path& file, const std::string& text) {
 // A file is whole when it has all six keys, all with one close's value,
 // and the user's comment: never a mix of two closes, never a torn write.
 bool isWhole(const fs::path& file) {
-  const colors::StoredSection read = SettingsFile(file).read("StartUp");
+  const settings::StoredSection read = SettingsFile(file).read("StartUp");
   std::set<std::string> values;
   for (const auto& [key, text] : read) values.insert(text);
   return read.size() == 6 && values.size() == 1 && slurp(file).starts_with("; mine\n");
@@ -84,4 +84,4 @@ TEST(SettingsFileRace, AKillAtAnyMomentLeavesAWholeFileAndTheNextCloseTidiesUp) 
 }
 
 }  // namespace
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/message_box.h"
+#include "platform/qt_message_box.h"
 
 #include <QMessageBox>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "colors/ini_key.h"
+#include "settings/ini_key.h"
 
 #include <algorithm>
 #include <optional>
 
-namespace vorlix::colors {
+namespace vorlix::settings {
 namespace {
 
 constexpr std::string_view kHexDigits = "0123456789ABCDEF";
@@ -83,4 +83,4 @@ std::string unescapedKey(std::string_view escaped) {
   return out;
 }
 
-}  // namespace vorlix::colors
+}  // namespace vorlix::settings

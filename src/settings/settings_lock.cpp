@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/settings_lock.h"
+#include "settings/settings_lock.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,10 +12,10 @@
 #include <filesystem>
 #include <thread>
 
-#include "platform/file_descriptor.h"
-#include "platform/save_failure.h"
+#include "settings/file_descriptor.h"
+#include "settings/save_failure.h"
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 namespace {
 
 constexpr std::chrono::milliseconds kPollInterval{50};
@@ -97,4 +97,4 @@ void SettingsLock::failToCreate() const {
   throw saveFailure(SaveFailure::LockNotCreated, lockPath_);
 }
 
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

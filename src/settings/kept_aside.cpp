@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/kept_aside.h"
+#include "settings/kept_aside.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "platform/save_failure.h"
+#include "settings/save_failure.h"
 
-namespace vorlix::platform {
+namespace vorlix::settings {
 namespace {
 
 // Far more than anyone keeps; past it something is wrong with the folder.
@@ -44,4 +44,4 @@ std::string keepAside(const std::string& file) {
   throw saveFailure(SaveFailure::NotKeptAside, file, EEXIST);
 }
 
-}  // namespace vorlix::platform
+}  // namespace vorlix::settings

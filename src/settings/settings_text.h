@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "colors/settings_store.h"
+#include "settings/settings_store.h"
 
-namespace vorlix::colors {
+namespace vorlix::settings {
 
 // The text of an INI settings file as QSettings writes it, read and
 // changed without losing anything a user wrote. A line that cannot be read
@@ -37,4 +37,4 @@ bool isStorable(const StoredValue& value);
 std::string withValues(std::string_view fileText, std::string_view section,
                        std::span<const StoredValue> values);
 
-}  // namespace vorlix::colors
+}  // namespace vorlix::settings

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "colors/settings_text.h"
+#include "settings/settings_text.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "case_name.h"
-#include "colors/ini_key.h"
+#include "settings/ini_key.h"
 
-namespace vorlix::colors {
+namespace vorlix::settings {
 namespace {
 
 using namespace std::string_literals;
@@ -174,4 +174,4 @@ INSTANTIATE_TEST_SUITE_P(Values, NotStorable,
                          testing::CaseName{});
 
 }  // namespace
-}  // namespace vorlix::colors
+}  // namespace vorlix::settings
