@@ -11,7 +11,7 @@ namespace {
 
 struct Sentence {
   SaveFailure reason;
-  std::string_view text;  // "%p" stands for the path, "%c" for the cause
+  std::string_view text;  // "%p" stands for the path, "%c" for the cause, "%t" the target
 };
 
 constexpr std::array kSentences{
@@ -22,8 +22,11 @@ constexpr std::array kSentences{
     Sentence{SaveFailure::ReadOnlyFile, "%p is read-only."},
     Sentence{SaveFailure::LockedByAnother, "the settings file %p is locked by another program."},
     Sentence{SaveFailure::LockFolder, "the lock file %p is a folder, not a file."},
+    Sentence{SaveFailure::LockNotAFile, "the lock file %p is a pipe or a device, not a file."},
+    Sentence{SaveFailure::LockLinkDangling,
+             "the lock file %p is a link to %t, which does not exist."},
     Sentence{SaveFailure::LockNotRemoved, "the lock file %p could not be removed: %c."},
-    Sentence{SaveFailure::LockNotCreated, "the lock file %p could not be created."},
+    Sentence{SaveFailure::LockNotCreated, "the lock file %p could not be created: %c."},
     Sentence{SaveFailure::NotStorable, "the value of %p cannot be stored in a settings file."},
     Sentence{SaveFailure::ReadFailed, "%p could not be read: %c."},
     Sentence{SaveFailure::NotKeptAside,
@@ -39,27 +42,28 @@ std::string cause(int error) {
   return text;
 }
 
-SettingsWriteError failure(std::string_view sentence, std::string_view path, int error) {
+// The sentence with its placeholders filled in.
+SettingsWriteError failure(std::string_view sentence, std::string_view path, int error,
+                           std::string_view target = {}) {
   std::string text;
   for (std::size_t i = 0; i < sentence.size(); ++i) {
-    if (sentence[i] == '%' && i + 1 < sentence.size() && sentence[i + 1] == 'p') {
-      text += path;
-      ++i;
-    } else if (sentence[i] == '%' && i + 1 < sentence.size() && sentence[i + 1] == 'c') {
-      text += cause(error);
-      ++i;
-    } else {
+    const char next = i + 1 < sentence.size() ? sentence[i + 1] : '\0';
+    if (sentence[i] != '%' || (next != 'p' && next != 'c' && next != 't')) {
       text += sentence[i];
+      continue;
     }
+    text += next == 'p' ? std::string(path) : next == 'c' ? cause(error) : std::string(target);
+    ++i;
   }
   return SettingsWriteError{text};
 }
 
 }  // namespace
 
-SettingsWriteError saveFailure(SaveFailure reason, std::string_view path, int error) {
+SettingsWriteError saveFailure(SaveFailure reason, std::string_view path, int error,
+                               std::string_view target) {
   for (const Sentence& sentence : kSentences) {
-    if (sentence.reason == reason) return failure(sentence.text, path, error);
+    if (sentence.reason == reason) return failure(sentence.text, path, error, target);
   }
   return failure("%p could not be written.", path, error);
 }

@@ -19,6 +19,8 @@ enum class SaveFailure {
   ReadOnlyFile,      // the user made the file read-only
   LockedByAnother,   // another program holds the lock
   LockFolder,        // a folder where the lock file should be
+  LockNotAFile,      // a pipe or a device where the lock file should be
+  LockLinkDangling,  // a link to nothing where the lock file should be
   LockNotRemoved,    // a lock left behind could not be removed
   LockNotCreated,    // the lock file could not be made
   NotStorable,       // the path is the key whose value cannot be written
@@ -27,8 +29,10 @@ enum class SaveFailure {
 };
 
 // The error to throw. `path` is an absolute path (or a key); `error`, an
-// errno value, is the cause where the sentence names one.
-SettingsWriteError saveFailure(SaveFailure reason, std::string_view path, int error = 0);
+// errno value, is the cause where the sentence names one, and `target` the
+// path a link names.
+SettingsWriteError saveFailure(SaveFailure reason, std::string_view path, int error = 0,
+                               std::string_view target = {});
 
 // Creating a file in `folder`, writing it or renaming it over `file`
 // failed with errno `error`.

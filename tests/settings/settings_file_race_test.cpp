@@ -2,12 +2,14 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <QLockFile>
 #include <chrono>
 #include <set>
 #include <thread>
 
 #include "settings/settings_file.h"
 #include "settings/settings_file_fixture.h"
+#include "settings/settings_lock.h"
 
 namespace vorlix::settings {
 namespace {
@@ -81,6 +83,18 @@ TEST(SettingsFileRace, AKillAtAnyMomentLeavesAWholeFileAndTheNextCloseTidiesUp) 
   for (const auto& entry : fs::directory_iterator(folder.conf.parent_path())) {
     EXPECT_EQ(entry.path().filename().string().find(".saving."), std::string::npos) << entry.path();
   }
+}
+
+TEST(SettingsFileRace, TakesTurnsWithTheLockOfQSettings) {
+  TempFolder folder;
+  const QString lockFile = QString::fromStdString(folder.conf.string() + ".lock");
+  {
+    QLockFile theirs(lockFile);
+    ASSERT_TRUE(theirs.tryLock(0));
+    EXPECT_THROW(SettingsLock(folder.conf.string(), 100ms), SettingsWriteError);
+  }
+  const SettingsLock ours(folder.conf.string(), 100ms);
+  EXPECT_FALSE(QLockFile(lockFile).tryLock(0));
 }
 
 }  // namespace

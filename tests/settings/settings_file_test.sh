@@ -317,6 +317,22 @@ case "$case_name" in
     [ "$(stat -c %s "$conf.unreadable")" -gt 50000000 ] || fail "the large file was not kept aside"
     expect_sixteen_keys
     ;;
+  lock_is_a_pipe | lock_links_to_a_device)
+    store "[StartUp]" "form=65280"
+    if [ "$case_name" = lock_is_a_pipe ]; then mkfifo "$conf.lock"; else ln -s /dev/zero "$conf.lock"; fi
+    expect_output "message \"The colours could not be saved: the lock file $conf.lock is a pipe or a device, not a file.\"" \
+      "$(timeout 5 bash -c "$(declare -f vorlix); as_user=(); runner='$runner'; vorlix 'close'")"
+    ;;
+  lock_is_a_dangling_link)
+    store "[StartUp]" "form=65280"
+    ln -s "$work/gone.lock" "$conf.lock"
+    expect_output "message \"The colours could not be saved: the lock file $conf.lock is a link to $work/gone.lock, which does not exist.\"" \
+      "$(vorlix 'close')"
+    ;;
+  folder_name_not_utf8)
+    export XDG_CONFIG_HOME="$work/caf$(printf '\351')"; conf="$XDG_CONFIG_HOME/Vorlix/Vorlix.conf"
+    restore 255 255
+    ;;
   *) fail "no such case" ;;
 esac
 echo "passed: $case_name"
