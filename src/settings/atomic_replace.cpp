@@ -3,6 +3,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/random.h>
 #include <unistd.h>
 
@@ -35,10 +36,21 @@ std::string randomLetters() {
   return letters;
 }
 
+// A temporary is in use while an flock on it is held: through `inUse`, a
+// second descriptor of the same open file, it lasts until the rename is
+// done, after `file` has been closed to learn of a failed write.
 struct Temporary {
   FileDescriptor file;
+  FileDescriptor inUse;
   std::string path;
 };
+
+bool isNamed(const std::string& path, int fd) {
+  struct stat named {};
+  struct stat opened {};
+  return ::lstat(path.c_str(), &named) == 0 && ::fstat(fd, &opened) == 0 &&
+         named.st_dev == opened.st_dev && named.st_ino == opened.st_ino;
+}
 
 // mkstemp's pattern by hand: open() with O_EXCL and mode 0666 lets the
 // user's umask decide a new file's permissions, as for any other file.
@@ -46,9 +58,16 @@ Temporary createTemporary(const LinkTarget& target, const std::string& shownFile
   const std::string prefix = target.path + std::string(kTemporaryMark);
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
     std::string path = prefix + randomLetters();
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (fd >= 0) return {FileDescriptor(fd), std::move(path)};
-    if (errno != EEXIST) throw writeFailure(shownFile, target.folder, errno);
+    FileDescriptor file(
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
+    if (!file.isOpen() && errno != EEXIST) throw writeFailure(shownFile, target.folder, errno);
+    if (!file.isOpen()) continue;
+    FileDescriptor inUse(::fcntl(file.get(), F_DUPFD_CLOEXEC, 0));
+    // Another close's sweep may have found the new file before the flock:
+    // then it is gone, and another name is tried.
+    if (inUse.isOpen() && ::flock(inUse.get(), LOCK_EX) == 0 && isNamed(path, file.get())) {
+      return {std::move(file), std::move(inUse), std::move(path)};
+    }
   }
   throw writeFailure(shownFile, target.folder, EEXIST);
 }
@@ -108,9 +127,18 @@ void removeStaleTemporaries(const LinkTarget& target) {
   while (const dirent* entry = ::readdir(folder.get())) {
     const char* name = static_cast<const char*>(entry->d_name);
     if (!isTemporaryName(name, targetName)) continue;
-    struct stat status {};
-    if (::fstatat(folderFd, name, &status, AT_SYMLINK_NOFOLLOW) != 0) continue;
-    if (S_ISREG(status.st_mode) && status.st_uid == ::geteuid()) ::unlinkat(folderFd, name, 0);
+    const FileDescriptor fd(
+        ::openat(folderFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    struct stat opened {};
+    struct stat named {};
+    if (!fd.isOpen() || ::fstat(fd.get(), &opened) != 0 || !S_ISREG(opened.st_mode) ||
+        opened.st_uid != ::geteuid() || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+      continue;  // not ours, or in use by a close that is writing it
+    }
+    if (::fstatat(folderFd, name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+        named.st_dev == opened.st_dev && named.st_ino == opened.st_ino) {
+      ::unlinkat(folderFd, name, 0);
+    }
   }
 }
 

@@ -23,7 +23,8 @@ void replaceAtomically(const LinkTarget& target, const std::string& shownFile,
 
 // Removes temporaries that a close killed half-way left beside `target`:
 // regular files of this user named exactly as replaceAtomically names
-// them. Only safe under the settings lock, when no close is writing one.
+// them, and not in use: a close holds its temporary's flock until the
+// rename, and a kill lets it go.
 void removeStaleTemporaries(const LinkTarget& target);
 
 // Whether `entry`, a name in the target's folder, is one of its temporaries.

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 namespace vorlix::settings {
 namespace {
@@ -58,6 +59,11 @@ SettingsWriteError failure(std::string_view sentence, std::string_view path, int
   return SettingsWriteError{text};
 }
 
+bool isFolder(std::string_view path) {
+  std::error_code error;
+  return std::filesystem::is_directory(path, error);
+}
+
 }  // namespace
 
 SettingsWriteError saveFailure(SaveFailure reason, std::string_view path, int error,
@@ -80,7 +86,8 @@ SettingsWriteError writeFailure(std::string_view file, std::string_view folder, 
     case EROFS:
       return failure("the folder %p is on a read-only file system.", folder, error);
     case ENOENT:
-      return failure("the folder %p does not exist.", folder, error);
+      if (!isFolder(folder)) return failure("the folder %p does not exist.", folder, error);
+      return failure("%p could not be written: %c.", file, error);
     default:
       return failure("%p could not be written: %c.", file, error);
   }

@@ -35,7 +35,8 @@ SettingsWriteError saveFailure(SaveFailure reason, std::string_view path, int er
                                std::string_view target = {});
 
 // Creating a file in `folder`, writing it or renaming it over `file`
-// failed with errno `error`.
+// failed with errno `error`. A file missing from a folder that is there is
+// no missing folder: that is said as the file's failure.
 SettingsWriteError writeFailure(std::string_view file, std::string_view folder, int error);
 
 }  // namespace vorlix::settings

@@ -329,6 +329,24 @@ case "$case_name" in
     expect_output "message \"The colours could not be saved: the lock file $conf.lock is a link to $work/gone.lock, which does not exist.\"" \
       "$(vorlix 'close')"
     ;;
+  two_paths_link_to_one_file)
+    # Each close locks its own link; neither may take the other's temporary.
+    mkdir -p "$work/real" "$work/a/Vorlix" "$work/b/Vorlix"
+    for home in a b; do ln -s "$work/real/Vorlix.conf" "$work/$home/Vorlix/Vorlix.conf"; done
+    for try in $(seq 10); do
+      mkfifo "$work/go"
+      for home in a b; do
+        { printf 'rclick Form1\n'; cat "$work/go"; printf 'close\n'; } |
+          env XDG_CONFIG_HOME="$work/$home" "$runner" >"$work/$home.out" &
+      done
+      sleep 0.3
+      echo >"$work/go"
+      wait
+      cat "$work/a.out" "$work/b.out" | grep . && fail "a close failed in try $try"
+      rm "$work/go"
+    done
+    conf="$work/real/Vorlix.conf" expect_sixteen_keys
+    ;;
   folder_name_not_utf8)
     export XDG_CONFIG_HOME="$work/caf$(printf '\351')"; conf="$XDG_CONFIG_HOME/Vorlix/Vorlix.conf"
     restore 255 255
