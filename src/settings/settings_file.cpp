@@ -113,12 +113,16 @@ void SettingsFile::write(std::string_view section, std::span<const StoredValue> 
   const SettingsLock lock(file_);
   const LinkTarget target = linkTarget(file_);
   removeStaleTemporaries(target);
-  CurrentFile current = currentFile(file_, target);
-  if (current.status && !isOurs(current, section)) {
+  const CurrentFile current = currentFile(file_, target);
+  const bool keepsText = isOurs(current, section);
+  std::string text = keepsText ? withValues(current.text, section, values) : std::string{};
+  // What a close writes is read at the next start: a file that the new
+  // keys would take past the size limit goes aside like one not ours.
+  if (current.status && (!keepsText || text.size() > kLargestFile)) {
     keepAside(target.path);
-    current.text.clear();
+    text = withValues({}, section, values);
   }
-  replaceAtomically(target, file_, withValues(current.text, section, values), current.status);
+  replaceAtomically(target, file_, text, current.status);
 }
 
 }  // namespace vorlix::settings

@@ -17,7 +17,8 @@ namespace vorlix::settings {
 class SettingsFile final : public SettingsStore {
  public:
   // Far more than sixteen colours and any comments a user adds: a larger
-  // file is not ours, is not read, and is kept aside at the next write.
+  // file is not ours, is not read, and is kept aside at the next write,
+  // and no write makes one.
   static constexpr std::size_t kLargestFile = std::size_t{4} * 1024 * 1024;
 
   // `file` is an absolute path, used as given in messages.

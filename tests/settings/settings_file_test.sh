@@ -317,6 +317,14 @@ case "$case_name" in
     [ "$(stat -c %s "$conf.unreadable")" -gt 50000000 ] || fail "the large file was not kept aside"
     expect_sixteen_keys
     ;;
+  file_near_the_size_limit)
+    # The keys a close adds must not take the file past what a start reads.
+    mkdir -p "$(dirname "$conf")"
+    { printf '[StartUp]\nform=65280\n[Other]\nlong='; head -c 4194069 /dev/zero | tr '\0' x
+      printf '\n'; } >"$conf"
+    [ "$(stat -c %s "$conf")" -eq 4194104 ] || fail "the file is $(stat -c %s "$conf") bytes"
+    restore 65280 255
+    ;;
   lock_is_a_pipe | lock_links_to_a_device)
     store "[StartUp]" "form=65280"
     if [ "$case_name" = lock_is_a_pipe ]; then mkfifo "$conf.lock"; else ln -s /dev/zero "$conf.lock"; fi
