@@ -36,12 +36,14 @@ enum class LineKind { Blank, Comment, Section, BrokenSection, Key, Unreadable };
 
 // What a line says. For a section, `name` is the name between the
 // brackets; for a key, `name` is the key and `value` its value, both
-// trimmed and still escaped. Each line stands alone: a backslash at its
-// end continues nothing.
+// trimmed and still escaped. As for QSettings, a ';' outside double quotes
+// ends the value: `comment` is the rest of the line from the blanks before
+// it. Each line stands alone: a backslash at its end continues nothing.
 struct ParsedLine {
   LineKind kind = LineKind::Unreadable;
-  std::string_view name;
-  std::string_view value;
+  std::string_view name{};
+  std::string_view value{};
+  std::string_view comment{};
 };
 
 ParsedLine parseLine(std::string_view text);

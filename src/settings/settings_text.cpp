@@ -30,9 +30,12 @@ class SectionTracker {
   bool inSection_ = false;
 };
 
+// A ';' would start a comment, a '"' could hide the comment kept after
+// the value, and a backslash at the end could join the value to it.
 std::optional<std::string> storedForm(std::string_view text) {
   if (text.find_first_of("\r\n") != std::string_view::npos) return std::nullopt;
-  if (trimBlanks(text) == text && unquotedValue(text) == text) return std::string(text);
+  const bool plain = text.find_first_of(";\"") == std::string_view::npos && !text.ends_with('\\');
+  if (plain && trimBlanks(text) == text) return std::string(text);
   if (text.find_first_of("\"\\") != std::string_view::npos) return std::nullopt;
   return '"' + std::string(text) + '"';
 }
@@ -140,6 +143,7 @@ std::string withValues(std::string_view fileText, std::string_view section,
     if (replacement != replacements.lines.end()) {
       replacements.found.insert(replacement->first);
       out += replacement->second;
+      out += parsed.comment;
     } else {
       out += line.text;
     }

@@ -24,11 +24,13 @@ bool isBlankOrCommentsOnly(std::string_view fileText);
 
 // Whether a key and value can be written so that they read back exactly:
 // the key is ASCII and not empty, the value has no line break, and a value
-// that would lose blanks or quotes when read needs no backslash or quote.
+// that needs double quotes (blanks at its ends, a ';', or a trailing
+// backslash) has no backslash or quote in it.
 bool isStorable(const StoredValue& value);
 
 // The text with `values` set in `section`: every line of one of these
-// keys in every such section gets its new value, keys not there yet go
+// keys in every such section gets its new value, and keeps its comment;
+// keys not there yet go
 // after the last line of the first such section that is not blank or a
 // comment, in the order given, and a text without the section gets it
 // appended. All other bytes stay as they were. New lines take the text's

@@ -355,6 +355,11 @@ case "$case_name" in
     done
     conf="$work/real/Vorlix.conf" expect_sixteen_keys
     ;;
+  comment_after_a_value)
+    store "[StartUp]" "form=65280 ; green, set by hand"
+    restore 65280 255
+    grep -qx 'form=65280 ; green, set by hand' "$conf" || fail "the comment was lost: $(cat "$conf")"
+    ;;
   folder_name_not_utf8)
     export XDG_CONFIG_HOME="$work/caf$(printf '\351')"; conf="$XDG_CONFIG_HOME/Vorlix/Vorlix.conf"
     restore 255 255

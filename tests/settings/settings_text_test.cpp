@@ -47,6 +47,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"Blanks", "  [ StartUp ]  \n \tform  =  7  \n", {{"form", "7"}}},
         ReadCase{"EscapedHeader", "[Start%55p]\nform=1", {{"form", "1"}}},
         ReadCase{"WrongCaseHeader", "[startup]\nform=1", {}},
+        ReadCase{"CommentAfterValue",
+                 "[StartUp]\nform=65280 ; green\na=\"x;y\" ;z\nb=1\\;2\n",
+                 {{"form", "65280"}, {"a", "x;y"}, {"b", "1\\;2"}}},
         ReadCase{"Quotes",
                  "[StartUp]\na=\" 5\"\nb=\"x\\\"\"\nc=\"\"\nd=\"",
                  {{"a", " 5"}, {"b", "\"x\\\"\""}, {"c", ""}, {"d", "\""}}},
@@ -125,7 +128,11 @@ INSTANTIATE_TEST_SUITE_P(
                   {{"label1", "2"}},
                   "[StartUp]\nform=1\nlabel1=2\n[Junk\nlabel1=5\n"},
         WriteCase{"TopKeysUntouched", "form=1\n", {{"form", "2"}}, "form=1\n\n[StartUp]\nform=2\n"},
-        WriteCase{"QuotesBlanks", "", {{"a", " 5"}, {"b", ""}}, "[StartUp]\na=\" 5\"\nb=\n"}),
+        WriteCase{"QuotesBlanks", "", {{"a", " 5"}, {"b", ""}}, "[StartUp]\na=\" 5\"\nb=\n"},
+        WriteCase{"KeepsCommentAfterValue",
+                  "[StartUp]\nform=1 ; green\t\na=2;\n",
+                  {{"form", "7"}, {"a", "x;y"}},
+                  "[StartUp]\nform=7 ; green\t\na=\"x;y\";\n"}),
     testing::CaseName{});
 
 struct KeyCase {
@@ -169,6 +176,8 @@ INSTANTIATE_TEST_SUITE_P(Values, NotStorable,
                                            RefusedCase{"CarriageReturn", {"form", "1\r"}},
                                            RefusedCase{"BlankAndBackslash", {"form", " \\"}},
                                            RefusedCase{"LooksQuoted", {"form", "\"1\""}},
+                                           RefusedCase{"QuoteInside", {"form", "1\"2"}},
+                                           RefusedCase{"BackslashAtEnd", {"form", "1\\"}},
                                            RefusedCase{"EmptyKey", {"", "1"}},
                                            RefusedCase{"KeyNotAscii", {"\xc3\xa9", "1"}}),
                          testing::CaseName{});
