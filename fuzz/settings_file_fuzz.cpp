@@ -36,8 +36,8 @@ std::string slurp(const fs::path& file) {
   return text.str();
 }
 
-std::vector<vorlix::window::Color> storedColours(const WindowModel& window) {
-  std::vector<vorlix::window::Color> colours;
+std::vector<vorlix::window::Colour> storedColours(const WindowModel& window) {
+  std::vector<vorlix::window::Colour> colours;
   for (const auto& stored : vorlix::colors::storedKeys()) {
     colours.push_back(window.background(stored.element));
   }

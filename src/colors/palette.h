@@ -3,12 +3,12 @@
 
 #include <array>
 
-#include "window/color.h"
+#include "window/colour.h"
 
 namespace vorlix::colors {
 
 // The nine colours a right-click steps through.
-inline constexpr std::array<window::Color, 9> kPalette{
+inline constexpr std::array<window::Colour, 9> kPalette{
     window::rgb(255, 0, 0),      // red
     window::rgb(255, 255, 0),    // yellow
     window::rgb(0, 0, 255),      // blue

@@ -33,12 +33,12 @@ constexpr std::array kStoredKeys{
 
 std::span<const StoredKey> storedKeys() { return kStoredKeys; }
 
-std::optional<window::Color> parseStoredColour(std::string_view text) {
+std::optional<window::Colour> parseStoredColour(std::string_view text) {
   // from_chars takes a leading minus but no plus sign or blanks, and
   // reports a value outside the type's range instead of wrapping it.
   const std::string_view digits = text.starts_with('-') ? text.substr(1) : text;
   if (digits.empty() || digits.front() < '0' || digits.front() > '9') return std::nullopt;
-  window::Color value = 0;
+  window::Colour value = 0;
   const char* end = text.data() + text.size();
   const auto [ptr, ec] = std::from_chars(text.data(), end, value);
   if (ec != std::errc{} || ptr != end) return std::nullopt;

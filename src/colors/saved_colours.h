@@ -13,8 +13,9 @@ namespace vorlix::colors {
 
 inline constexpr std::string_view kSection = "StartUp";
 
-// Where an element's colour is stored. The keys are the file's, kept as
-// earlier versions wrote them.
+// Where an element's colour is stored: under a key of the settings file's
+// own, not the element's name in this code. Renaming a key would lose
+// every colour stored under it.
 struct StoredKey {
   std::string_view key;
   window::Control element;
@@ -35,7 +36,7 @@ void saveColours(const window::WindowModel& window, settings::SettingsStore& sto
 
 // Stored text to a colour value: an optional minus sign and decimal digits
 // within the signed 32-bit range; nullopt for anything else.
-std::optional<window::Color> parseStoredColour(std::string_view text);
+std::optional<window::Colour> parseStoredColour(std::string_view text);
 
 // What the user is told when the colours could not be saved.
 std::string saveFailureMessage(const settings::SettingsWriteError& error);

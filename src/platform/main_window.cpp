@@ -15,7 +15,7 @@
 
 #include "colors/saved_colours.h"
 #include "identity.h"
-#include "platform/qt_colors.h"
+#include "platform/qt_colours.h"
 #include "platform/qt_fonts.h"
 #include "platform/qt_text.h"
 #include "platform/window_icon.h"
@@ -148,7 +148,7 @@ void MainWindow::showColours(Control control) {
   const window::ControlLayout& layout = window::layoutOf(control);
   const QPalette& theme = QApplication::palette();
   const QColor background = toQColor(model_.background(control), theme);
-  const QColor text = readableTextColor(toQColor(layout.foreground, theme), background);
+  const QColor text = readableTextColour(toQColor(layout.foreground, theme), background);
   setColours(*widget, layout.kind, layout.background ? std::optional(background) : std::nullopt,
              text);
   if (control != Control::Window) return;

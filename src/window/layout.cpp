@@ -11,12 +11,12 @@ namespace {
 
 using enum Control;
 
-constexpr Color kRed = rgb(255, 0, 0);
-constexpr Color kYellow = rgb(255, 255, 0);
-constexpr Color kLightCyan = rgb(128, 255, 255);
-constexpr Color kOrange = rgb(255, 128, 0);
-constexpr Color kMagenta = rgb(255, 0, 255);
-constexpr Color kBlack = rgb(0, 0, 0);
+constexpr Colour kRed = rgb(255, 0, 0);
+constexpr Colour kYellow = rgb(255, 255, 0);
+constexpr Colour kLightCyan = rgb(128, 255, 255);
+constexpr Colour kOrange = rgb(255, 128, 0);
+constexpr Colour kMagenta = rgb(255, 0, 255);
+constexpr Colour kBlack = rgb(0, 0, 0);
 
 constexpr Font kSymbolFont{"MS Sans Serif", 24, 400};
 constexpr Font kOperatorFont{"MS Sans Serif", 18, 400};
@@ -40,7 +40,7 @@ constexpr ControlLayout operatorButton(Control button, std::string_view caption,
           kOperatorFont, Alignment::Center,          tab,     true};
 }
 constexpr ControlLayout commandButton(Control button, std::string_view caption, Geometry at,
-                                      Color back, int tab) {
+                                      Colour back, int tab) {
   return {button,       ControlKind::CommandButton, caption, at,  back, kButtonText,
           kCommandFont, Alignment::Center,          tab,     true};
 }

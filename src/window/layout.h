@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "window/color.h"
+#include "window/colour.h"
 #include "window/control.h"
 
 // The window as it is created: one table row per element. Positions and
@@ -36,8 +36,8 @@ struct ControlLayout {
   ControlKind kind;
   std::string_view caption;
   Geometry geometry;
-  std::optional<Color> background;  // nullopt: transparent
-  Color foreground;
+  std::optional<Colour> background;  // nullopt: transparent
+  Colour foreground;
   Font font;
   Alignment alignment;
   std::optional<int> tabIndex;  // nullopt: not in the tab order at all

@@ -48,15 +48,15 @@ void WindowModel::setVisible(Control element, bool visible) {
   changed(element, Property::Visible);
 }
 
-Color WindowModel::background(Control element) const {
+Colour WindowModel::background(Control element) const {
   return at(element).background.value_or(*at(Control::Window).background);
 }
 
-bool WindowModel::setBackground(Control element, Color color) {
-  std::optional<Color>& background = at(element).background;
-  if (!background || !isValidColor(color)) return false;
-  if (*background != color) {
-    background = color;
+bool WindowModel::setBackground(Control element, Colour colour) {
+  std::optional<Colour>& background = at(element).background;
+  if (!background || !isValidColour(colour)) return false;
+  if (*background != colour) {
+    background = colour;
     changed(element, Property::Background);
   }
   return true;

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "window/color.h"
+#include "window/colour.h"
 #include "window/control.h"
 
 namespace vorlix::window {
@@ -49,10 +49,10 @@ class WindowModel {
   void setVisible(Control element, bool visible);
 
   // A transparent element reports the window's colour, which shows through.
-  Color background(Control element) const;
+  Colour background(Control element) const;
   // False, leaving the element as it was, for a transparent element or a
-  // value that is not a colour (see isValidColor).
-  bool setBackground(Control element, Color color);
+  // value that is not a colour (see isValidColour).
+  bool setBackground(Control element, Colour colour);
 
   Control focus() const { return focus_; }
   // Text boxes and buttons only.
@@ -62,7 +62,7 @@ class WindowModel {
   struct Element {
     std::string words;  // a text box's text, or a caption
     bool visible = true;
-    std::optional<Color> background;  // nullopt: transparent
+    std::optional<Colour> background;  // nullopt: transparent
   };
 
   const Element& at(Control control) const { return elements_[indexOf(control)]; }

@@ -12,7 +12,7 @@ using enum window::Control;
 
 class Recolour : public ::testing::Test {
  protected:
-  window::Color rightClick(window::Control element) {
+  window::Colour rightClick(window::Control element) {
     recolouring.buttonReleased(element, MouseButton::Right);
     return window.background(element);
   }

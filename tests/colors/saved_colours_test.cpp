@@ -30,7 +30,7 @@ TEST(SavedColours, KeysAreSpelledAndOrderedAsStored) {
 TEST(SavedColours, ParsesPlainSignedDecimalOnly) {
   struct Case {
     const char* text;
-    std::optional<window::Color> value;
+    std::optional<window::Colour> value;
   };
   const Case cases[] = {
       {"255", 255},

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "platform/main_window.h"
-#include "window/color.h"
+#include "window/colour.h"
 
 namespace vorlix::platform {
 namespace {

@@ -115,22 +115,22 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"ReadOnlyFolder",
                     [](TempFolder& f) { fs::permissions(f.conf.parent_path(), fs::perms(0555)); },
                     "the folder {dir} is read-only.", Who::Nobody},
-        FailureCase{"D5_NamedPipe",
+        FailureCase{"NamedPipe",
                     [](TempFolder& f) {
                       fs::remove(f.conf);
                       ::mkfifo(f.conf.c_str(), 0600);
                     },
                     "{conf} is a pipe or a device, not a file."},
-        FailureCase{"D6_UnreadableFile",
+        FailureCase{"UnreadableFile",
                     [](TempFolder& f) { fs::permissions(f.conf, fs::perms(0200)); },
                     "{conf} could not be read: permission denied.", Who::Nobody},
-        FailureCase{"D6_DanglingLinkMissingFolder",
+        FailureCase{"DanglingLinkMissingFolder",
                     [](TempFolder& f) {
                       fs::remove(f.conf);
                       fs::create_symlink(f.root / "gone" / "x.conf", f.conf);
                     },
                     "the folder {root}/gone does not exist."},
-        FailureCase{"D6_LinkIntoReadOnlyFolder",
+        FailureCase{"LinkIntoReadOnlyFolder",
                     [](TempFolder& f) {
                       fs::create_directory(f.root / "ro");
                       fs::rename(f.conf, f.root / "ro" / "x.conf");
@@ -138,28 +138,28 @@ INSTANTIATE_TEST_SUITE_P(
                       fs::permissions(f.root / "ro", fs::perms(0555));
                     },
                     "the folder {root}/ro is read-only.", Who::Nobody},
-        FailureCase{"D6_FullDisk", fillDisk, "{conf} could not be written; the disk may be full.",
+        FailureCase{"FullDisk", fillDisk, "{conf} could not be written; the disk may be full.",
                     Who::RootWithMount},
-        FailureCase{"D6_ReadOnlyFileSystem",
+        FailureCase{"ReadOnlyFileSystem",
                     [](TempFolder& f) {
                       ::mount(nullptr, (f.root / "small").c_str(), nullptr, MS_REMOUNT | MS_RDONLY,
                               nullptr);
                     },
                     "the folder {dir} is on a read-only file system.", Who::RootWithMount},
-        FailureCase{"D2_LiveLockHolder",
+        FailureCase{"LiveLockHolder",
                     [](TempFolder& f) { put(f.conf.string() + ".lock", ownLockInfo()); },
                     "the settings file {conf} is locked by another program."},
-        FailureCase{"D2_LockIsAFolder",
+        FailureCase{"LockIsAFolder",
                     [](TempFolder& f) { fs::create_directory(f.conf.string() + ".lock"); },
                     "the lock file {conf}.lock is a folder, not a file."},
-        FailureCase{"D2_ReadOnlyJunkLock",
+        FailureCase{"ReadOnlyJunkLock",
                     [](TempFolder& f) {
                       put(f.conf.string() + ".lock", "junk");
                       fs::permissions(f.conf.string() + ".lock", fs::perms(0444));
                     },
                     "the lock file {conf}.lock could not be removed: permission denied.",
                     Who::Nobody},
-        FailureCase{"D2_DeadLockOfRoot",
+        FailureCase{"DeadLockOfRoot",
                     [](TempFolder& f) {
                       f.handToNobody();
                       const pid_t child = ::fork();

@@ -84,23 +84,23 @@ std::string junkKeys() {
 INSTANTIATE_TEST_SUITE_P(
     Files, AtStart,
     ::testing::Values(
-        StartCase{"D1_DeeplyNestedVariant",
+        StartCase{"DeeplyNestedVariant",
                   [](const TempFolder& f) {
                     put(f.conf, "[StartUp]\nform=65280\nlabel2=@Variant(" +
                                     std::string(1300000, '(') + "\n");
                   },
                   "65280"},
-        StartCase{"D4_BackslashContinuesNothing",
+        StartCase{"BackslashContinuesNothing",
                   [](const TempFolder& f) { put(f.conf, "[StartUp]\njunk=a\\\nform=65280\n"); },
                   "65280"},
-        StartCase{"D5_NamedPipe", [](const TempFolder& f) { ::mkfifo(f.conf.c_str(), 0600); },
+        StartCase{"NamedPipe", [](const TempFolder& f) { ::mkfifo(f.conf.c_str(), 0600); },
                   "<none>"},
-        StartCase{"D8_ByteOrderMarkAndHashComment",
+        StartCase{"ByteOrderMarkAndHashComment",
                   [](const TempFolder& f) {
                     put(f.conf, "\xEF\xBB\xBF# mine\n[StartUp]\nbad\nform=65280\n");
                   },
                   "65280"},
-        StartCase{"D11_OverFourMebibytes", [](const TempFolder& f) { put(f.conf, big(5 << 20)); },
+        StartCase{"OverFourMebibytes", [](const TempFolder& f) { put(f.conf, big(5 << 20)); },
                   "<none>"},
         StartCase{"MegabyteOfJunkKeys", [](const TempFolder& f) { put(f.conf, junkKeys()); },
                   "65280"},
@@ -136,7 +136,7 @@ const std::string kMine =
 INSTANTIATE_TEST_SUITE_P(
     Files, AtClose,
     ::testing::Values(
-        CloseCase{"D3_KeptCopiesNeverReplaced",
+        CloseCase{"KeptCopiesNeverReplaced",
                   [](const TempFolder& f) {
                     put(f.conf, "\x01\x02 not settings");
                     put(f.conf.string() + ".unreadable", "one");
@@ -147,12 +147,12 @@ INSTANTIATE_TEST_SUITE_P(
                     EXPECT_EQ(slurp(f.conf.string() + ".unreadable.2"), "two");
                     EXPECT_EQ(slurp(f.conf.string() + ".unreadable.3"), "\x01\x02 not settings");
                   }},
-        CloseCase{"D8_NoStartUpSectionKeptAside",
+        CloseCase{"NoStartUpSectionKeptAside",
                   [](const TempFolder& f) { put(f.conf, "[Other]\nx=1\n"); },
                   [](const TempFolder& f) {
                     EXPECT_EQ(slurp(f.conf.string() + ".unreadable"), "[Other]\nx=1\n");
                   }},
-        CloseCase{"D9_KeepsEveryLineOfTheUser", [](const TempFolder& f) { put(f.conf, kMine); },
+        CloseCase{"KeepsEveryLineOfTheUser", [](const TempFolder& f) { put(f.conf, kMine); },
                   [](const TempFolder& f) {
                     const std::string text = slurp(f.conf);
                     EXPECT_TRUE(
@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
                         << text;
                     EXPECT_TRUE(text.ends_with("command1%281%29=65535\n\n[Last]\n")) << text;
                   }},
-        CloseCase{"D9_LinkStaysALink",
+        CloseCase{"LinkStaysALink",
                   [](const TempFolder& f) {
                     fs::create_directory(f.root / "real");
                     put(f.root / "real" / "colours.ini", "[StartUp]\n");
@@ -173,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
                     EXPECT_EQ(fs::status(f.root / "real" / "colours.ini").permissions(),
                               fs::perms(0640));
                   }},
-        CloseCase{"D10_OnlyOurStaleTemporariesGo",
+        CloseCase{"OnlyOurStaleTemporariesGo",
                   [](const TempFolder& f) {
                     for (const char* name : {".saving.Ab3dE9", ".saving.Ab3dE", ".backup"})
                       put(f.conf.string() + name, "x");
@@ -185,15 +185,15 @@ INSTANTIATE_TEST_SUITE_P(
                       EXPECT_TRUE(fs::exists(f.conf.string() + name)) << name;
                     }
                   }},
-        CloseCase{"D11_OverFourMebibytesKeptAside",
+        CloseCase{"OverFourMebibytesKeptAside",
                   [](const TempFolder& f) { put(f.conf, big(5 << 20)); },
                   [](const TempFolder& f) {
                     EXPECT_EQ(fs::file_size(f.conf.string() + ".unreadable"), big(5 << 20).size());
                   }},
-        CloseCase{"D2_JunkLockRemoved",
+        CloseCase{"JunkLockRemoved",
                   [](const TempFolder& f) { put(f.conf.string() + ".lock", "not a lock\x01"); },
                   [](const TempFolder&) {}},
-        CloseCase{"D2_DeadProcessLockTakenOver",
+        CloseCase{"DeadProcessLockTakenOver",
                   [](const TempFolder& f) {
                     const pid_t child = ::fork();
                     if (child == 0) ::_exit(0);

@@ -52,8 +52,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LocationCase{"Absolute", "/cfg", "/cfg/Vorlix/Vorlix.conf"},
                       LocationCase{"TrailingSlash", "/cfg/", "/cfg/Vorlix/Vorlix.conf"},
                       LocationCase{"Unset", std::nullopt, "/home/ann/.config/Vorlix/Vorlix.conf"},
-                      LocationCase{"D7_Empty", "", "/home/ann/.config/Vorlix/Vorlix.conf"},
-                      LocationCase{"D7_Relative", "cfg", "/home/ann/.config/Vorlix/Vorlix.conf"}),
+                      LocationCase{"EmptyIgnored", "", "/home/ann/.config/Vorlix/Vorlix.conf"},
+                      LocationCase{"RelativeIgnored", "cfg",
+                                   "/home/ann/.config/Vorlix/Vorlix.conf"}),
     CaseName{});
 
 const char* const kKeys[] = {"form",        "Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)",
@@ -61,28 +62,28 @@ const char* const kKeys[] = {"form",        "Text1(0)", "Text1(1)", "Text1(2)", 
                              "cmdop(0)",    "cmdop(1)", "cmdop(2)", "cmdop(3)", "command1(0)",
                              "command1(1)", "a/b",      "sp ace",   "5%"};
 
-// The same keys written by QSettings, as earlier builds do, and by this
-// program: each reads the other's file and the key lines are spelled alike.
-TEST(EarlierBuilds, AndThisOneReadEachOthersFiles) {
+// The same keys written by QSettings and by this program: each reads the
+// other's file and the key lines are spelled alike.
+TEST(QSettings, AndThisProgramReadEachOthersFiles) {
   TempFolder folder;
   const fs::path theirs = folder.root / "theirs.conf";
   {
-    QSettings earlier(QString::fromStdString(theirs.string()), QSettings::IniFormat);
+    QSettings writer(QString::fromStdString(theirs.string()), QSettings::IniFormat);
     for (const char* key : kKeys)
-      earlier.setValue(QStringLiteral("StartUp/") + QString::fromUtf8(key), "-2147483633");
+      writer.setValue(QStringLiteral("StartUp/") + QString::fromUtf8(key), "-2147483633");
   }
   std::vector<settings::StoredValue> values;
   for (const char* key : kKeys) values.push_back({key, "-2147483633"});
   SettingsFile(folder.conf).write("StartUp", values);
   EXPECT_EQ(slurp(folder.conf).size(), slurp(theirs).size());
   const settings::StoredSection read = SettingsFile(theirs).read("StartUp");
-  const QSettings earlier(QString::fromStdString(folder.conf.string()), QSettings::IniFormat);
+  const QSettings reader(QString::fromStdString(folder.conf.string()), QSettings::IniFormat);
   for (const char* key : kKeys) {
     EXPECT_NE(slurp(theirs).find('\n' + settings::escapedKey(key) + "=-2147483633\n"),
               std::string::npos)
         << key;
     EXPECT_EQ(read.contains(key) ? read.at(key) : "<none>", "-2147483633") << key;
-    EXPECT_EQ(earlier.value(QStringLiteral("StartUp/") + QString::fromUtf8(key)).toString(),
+    EXPECT_EQ(reader.value(QStringLiteral("StartUp/") + QString::fromUtf8(key)).toString(),
               "-2147483633")
         << key;
   }

@@ -10,13 +10,13 @@ namespace vorlix::window {
 // red + 256 * green + 65536 * blue with the top byte clear, or a system
 // colour: the top bit set and the low byte naming a role of the desktop
 // theme (button face 0x8000000F is -2147483633).
-using Color = std::int32_t;
+using Colour = std::int32_t;
 
-constexpr Color rgb(int red, int green, int blue) {
-  return static_cast<Color>(red + 256 * green + 65536 * blue);
+constexpr Colour rgb(int red, int green, int blue) {
+  return static_cast<Colour>(red + 256 * green + 65536 * blue);
 }
 
-// The system colour roles, in their classic numbering.
+// The system colour roles, numbered as a system colour's low byte names them.
 enum class SystemRole : std::uint8_t {
   ScrollBar = 0,
   Desktop = 1,
@@ -45,13 +45,13 @@ enum class SystemRole : std::uint8_t {
   InfoBackground = 24,
 };
 
-constexpr Color systemColor(SystemRole role) {
-  return static_cast<Color>(0x80000000U | static_cast<std::uint32_t>(role));
+constexpr Colour systemColour(SystemRole role) {
+  return static_cast<Colour>(0x80000000U | static_cast<std::uint32_t>(role));
 }
 
-inline constexpr Color kButtonFace = systemColor(SystemRole::ButtonFace);
-inline constexpr Color kButtonText = systemColor(SystemRole::ButtonText);
-inline constexpr Color kWindowText = systemColor(SystemRole::WindowText);
+inline constexpr Colour kButtonFace = systemColour(SystemRole::ButtonFace);
+inline constexpr Colour kButtonText = systemColour(SystemRole::ButtonText);
+inline constexpr Colour kWindowText = systemColour(SystemRole::WindowText);
 
 struct Rgb {
   std::uint8_t red;
@@ -60,11 +60,11 @@ struct Rgb {
 };
 
 // The role a system colour names, or nullopt for any other value.
-std::optional<SystemRole> systemRoleOf(Color color);
+std::optional<SystemRole> systemRoleOf(Colour colour);
 // The channels of a plain colour (top byte clear), or nullopt for any other.
-std::optional<Rgb> rgbOf(Color color);
+std::optional<Rgb> rgbOf(Colour colour);
 // A value an element accepts as its colour: a plain colour or a system one.
-bool isValidColor(Color color);
+bool isValidColour(Colour colour);
 
 // The contrast of two colours as WCAG 2 measures it, from 1 to 21.
 double contrastRatio(Rgb first, Rgb second);
@@ -74,6 +74,6 @@ double contrastRatio(Rgb first, Rgb second);
 // would be unreadable, so below 4.5:1 (WCAG's level for normal text) the
 // text takes black instead, where black reads better. Text that is dark
 // already keeps its colour.
-Rgb readableTextColor(Rgb text, Rgb background);
+Rgb readableTextColour(Rgb text, Rgb background);
 
 }  // namespace vorlix::window

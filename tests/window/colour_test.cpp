@@ -1,40 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/color.h"
+#include "window/colour.h"
 
 #include <gtest/gtest.h>
 
 namespace vorlix::window {
 namespace {
 
-TEST(Color, SystemColorsKeepTheirClassicValues) {
+TEST(Colour, SystemColoursHaveTheValuesSettingsFilesHold) {
   EXPECT_EQ(kButtonFace, -2147483633);
   EXPECT_EQ(kButtonText, -2147483630);
   EXPECT_EQ(kWindowText, -2147483640);
   EXPECT_EQ(systemRoleOf(kButtonFace), SystemRole::ButtonFace);
 }
 
-TEST(Color, WhichValuesAreColours) {
+TEST(Colour, WhichValuesAreColours) {
   struct Case {
-    Color value;
+    Colour value;
     bool valid;
   };
   const Case cases[] = {
       {0, true},
       {255, true},
       {0x00FFFFFF, true},
-      {-2147483633, true},                       // button face
-      {static_cast<Color>(0x80000018u), true},   // the last role
-      {static_cast<Color>(0x80000019u), false},  // no such role
-      {static_cast<Color>(0x80000100u), false},  // bits beside the role
+      {-2147483633, true},                        // button face
+      {static_cast<Colour>(0x80000018u), true},   // the last role
+      {static_cast<Colour>(0x80000019u), false},  // no such role
+      {static_cast<Colour>(0x80000100u), false},  // bits beside the role
       {0x01000000, false},
       {-1, false},
       {-5, false},
-      {static_cast<Color>(0x7F000000), false},
+      {static_cast<Colour>(0x7F000000), false},
   };
-  for (const Case& c : cases) EXPECT_EQ(isValidColor(c.value), c.valid) << c.value;
+  for (const Case& c : cases) EXPECT_EQ(isValidColour(c.value), c.valid) << c.value;
 }
 
-TEST(Color, ChannelsAreRedLowBlueHigh) {
+TEST(Colour, ChannelsAreRedLowBlueHigh) {
   const auto channels = rgbOf(rgb(255, 128, 0));
   ASSERT_TRUE(channels);
   EXPECT_EQ(rgb(255, 128, 0), 33023);
@@ -51,7 +51,7 @@ namespace {
 
 bool operator==(Rgb a, Rgb b) { return a.red == b.red && a.green == b.green && a.blue == b.blue; }
 
-TEST(Color, ContrastFollowsWcag) {
+TEST(Colour, ContrastFollowsWcag) {
   EXPECT_NEAR(contrastRatio({0, 0, 0}, {255, 255, 255}), 21.0, 1e-9);
   EXPECT_NEAR(contrastRatio({255, 255, 255}, {255, 255, 255}), 1.0, 1e-9);
   EXPECT_NEAR(contrastRatio({255, 0, 0}, {0, 0, 0}), 5.25, 0.01);
@@ -59,7 +59,7 @@ TEST(Color, ContrastFollowsWcag) {
 
 // Light text on a light background turns black; every other pairing keeps
 // its colour, so a light theme looks exactly as it did.
-TEST(Color, TextStaysReadableInADarkTheme) {
+TEST(Colour, TextStaysReadableInADarkTheme) {
   struct Case {
     const char* name;
     Rgb text;
@@ -75,7 +75,7 @@ TEST(Color, TextStaysReadableInADarkTheme) {
       {"white on blue reads better than black", {255, 255, 255}, {0, 0, 255}, {255, 255, 255}},
   };
   for (const Case& c : cases)
-    EXPECT_TRUE(readableTextColor(c.text, c.background) == c.drawn) << c.name;
+    EXPECT_TRUE(readableTextColour(c.text, c.background) == c.drawn) << c.name;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/color.h"
+#include "window/colour.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,24 +10,24 @@ namespace {
 constexpr std::uint32_t kSystemFlag = 0x80000000U;
 constexpr std::uint32_t kLastRole = static_cast<std::uint32_t>(SystemRole::InfoBackground);
 
-std::uint32_t bits(Color color) { return static_cast<std::uint32_t>(color); }
+std::uint32_t bits(Colour colour) { return static_cast<std::uint32_t>(colour); }
 
 }  // namespace
 
-std::optional<SystemRole> systemRoleOf(Color color) {
-  const std::uint32_t role = bits(color) & ~kSystemFlag;
-  if ((bits(color) & kSystemFlag) == 0 || role > kLastRole) return std::nullopt;
+std::optional<SystemRole> systemRoleOf(Colour colour) {
+  const std::uint32_t role = bits(colour) & ~kSystemFlag;
+  if ((bits(colour) & kSystemFlag) == 0 || role > kLastRole) return std::nullopt;
   return static_cast<SystemRole>(role);
 }
 
-std::optional<Rgb> rgbOf(Color color) {
-  if ((bits(color) & 0xFF000000U) != 0) return std::nullopt;
-  return Rgb{static_cast<std::uint8_t>(bits(color) & 0xFFU),
-             static_cast<std::uint8_t>((bits(color) >> 8) & 0xFFU),
-             static_cast<std::uint8_t>((bits(color) >> 16) & 0xFFU)};
+std::optional<Rgb> rgbOf(Colour colour) {
+  if ((bits(colour) & 0xFF000000U) != 0) return std::nullopt;
+  return Rgb{static_cast<std::uint8_t>(bits(colour) & 0xFFU),
+             static_cast<std::uint8_t>((bits(colour) >> 8) & 0xFFU),
+             static_cast<std::uint8_t>((bits(colour) >> 16) & 0xFFU)};
 }
 
-bool isValidColor(Color color) { return rgbOf(color) || systemRoleOf(color); }
+bool isValidColour(Colour colour) { return rgbOf(colour) || systemRoleOf(colour); }
 
 namespace {
 
@@ -36,8 +36,8 @@ double linear(std::uint8_t channel) {
   return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
 }
 
-double luminance(Rgb color) {
-  return 0.2126 * linear(color.red) + 0.7152 * linear(color.green) + 0.0722 * linear(color.blue);
+double luminance(Rgb colour) {
+  return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue);
 }
 
 }  // namespace
@@ -50,7 +50,7 @@ double contrastRatio(Rgb first, Rgb second) {
   return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-Rgb readableTextColor(Rgb text, Rgb background) {
+Rgb readableTextColour(Rgb text, Rgb background) {
   constexpr double kReadable = 4.5;
   constexpr Rgb kBlack{0, 0, 0};
   const double contrast = contrastRatio(text, background);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/qt_colors.h"
+#include "platform/qt_colours.h"
 
 #include <algorithm>
 #include <array>
@@ -14,7 +14,7 @@ struct RoleMapping {
   QPalette::ColorRole themeRole;
 };
 
-// The nearest palette role for each classic system colour.
+// The nearest palette role for each system colour role.
 constexpr std::array kRoles{
     RoleMapping{SystemRole::ScrollBar, QPalette::Button},
     RoleMapping{SystemRole::Desktop, QPalette::Dark},
@@ -45,21 +45,21 @@ constexpr std::array kRoles{
 
 }  // namespace
 
-QColor readableTextColor(const QColor& text, const QColor& background) {
+QColor readableTextColour(const QColor& text, const QColor& background) {
   const auto channels = [](const QColor& colour) {
     return window::Rgb{static_cast<std::uint8_t>(colour.red()),
                        static_cast<std::uint8_t>(colour.green()),
                        static_cast<std::uint8_t>(colour.blue())};
   };
-  const window::Rgb readable = window::readableTextColor(channels(text), channels(background));
+  const window::Rgb readable = window::readableTextColour(channels(text), channels(background));
   return {readable.red, readable.green, readable.blue};
 }
 
-QColor toQColor(window::Color color, const QPalette& theme) {
-  if (const auto channels = window::rgbOf(color)) {
+QColor toQColor(window::Colour colour, const QPalette& theme) {
+  if (const auto channels = window::rgbOf(colour)) {
     return {channels->red, channels->green, channels->blue};
   }
-  if (const auto role = window::systemRoleOf(color)) {
+  if (const auto role = window::systemRoleOf(colour)) {
     const auto mapping = std::find_if(kRoles.begin(), kRoles.end(),
                                       [&](const RoleMapping& m) { return m.role == *role; });
     if (mapping != kRoles.end()) return theme.color(QPalette::Active, mapping->themeRole);
