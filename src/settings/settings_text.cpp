@@ -80,6 +80,50 @@ std::string missingLines(const Replacements& replacements, std::string_view endi
   return lines;
 }
 
+// The text with every key line of the wanted section given its new value,
+// and where the keys it lacks go: after the last line of content in the
+// first stretch of that section.
+struct Rewritten {
+  std::string text{};
+  std::optional<std::size_t> insertAt{};
+  bool insertNeedsEnding = false;  // the line before the place has no ending
+  bool lastLineUnended = false;
+  bool lastLineBlank = false;
+};
+
+Rewritten rewriteKeyLines(std::string_view fileText, std::string_view section,
+                          Replacements& replacements) {
+  IniLineReader reader(fileText);
+  Rewritten out{.text = std::string(reader.byteOrderMark())};
+  out.text.reserve(fileText.size() + replacements.lines.size() * 32 + section.size() + 8);
+  SectionTracker tracker(section);
+  bool firstStretchPassed = false;
+  IniLine line;
+  while (reader.next(line)) {
+    const ParsedLine parsed = parseLine(line.text);
+    const auto replacement = tracker.isWantedKey(parsed)
+                                 ? replacements.lines.find(unescapedKey(parsed.name))
+                                 : replacements.lines.end();
+    if (replacement != replacements.lines.end()) {
+      replacements.found.insert(replacement->first);
+      out.text += replacement->second;
+      out.text += parsed.comment;
+    } else {
+      out.text += line.text;
+    }
+    out.text += line.ending;
+    firstStretchPassed = firstStretchPassed || (out.insertAt && !tracker.inSection());
+    const bool isContent = parsed.kind != LineKind::Blank && parsed.kind != LineKind::Comment;
+    if (tracker.inSection() && !firstStretchPassed && isContent) {
+      out.insertAt = out.text.size();
+      out.insertNeedsEnding = line.ending.empty();
+    }
+    out.lastLineUnended = line.ending.empty();
+    out.lastLineBlank = parsed.kind == LineKind::Blank;
+  }
+  return out;
+}
+
 }  // namespace
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the shape callers know
@@ -125,45 +169,19 @@ bool isStorable(const StoredValue& value) {
 std::string withValues(std::string_view fileText, std::string_view section,
                        std::span<const StoredValue> values) {
   Replacements replacements(values);
+  Rewritten rewritten = rewriteKeyLines(fileText, section, replacements);
+  std::string& out = rewritten.text;
   const std::string_view ending = firstLineEnding(fileText);
-  IniLineReader reader(fileText);
-  std::string out(reader.byteOrderMark());
-  out.reserve(fileText.size() + replacements.lines.size() * 32 + section.size() + 8);
-  SectionTracker tracker(section);
-  std::optional<std::size_t> insertAt;  // in `out`, within the first wanted section
-  bool insertNeedsEnding = false;
-  bool firstSectionPassed = false;
-  IniLine line;
-  ParsedLine parsed;
-  while (reader.next(line)) {
-    parsed = parseLine(line.text);
-    const auto replacement = tracker.isWantedKey(parsed)
-                                 ? replacements.lines.find(unescapedKey(parsed.name))
-                                 : replacements.lines.end();
-    if (replacement != replacements.lines.end()) {
-      replacements.found.insert(replacement->first);
-      out += replacement->second;
-      out += parsed.comment;
-    } else {
-      out += line.text;
-    }
-    out += line.ending;
-    firstSectionPassed = firstSectionPassed || (insertAt && !tracker.inSection());
-    const bool isContent = parsed.kind != LineKind::Blank && parsed.kind != LineKind::Comment;
-    if (tracker.inSection() && !firstSectionPassed && isContent) {
-      insertAt = out.size();
-      insertNeedsEnding = line.ending.empty();
-    }
-  }
   const std::string missing = missingLines(replacements, ending);
-  if (insertAt) {
-    out.insert(*insertAt, (insertNeedsEnding ? std::string(ending) : std::string()) + missing);
+  if (rewritten.insertAt) {
+    out.insert(*rewritten.insertAt,
+               (rewritten.insertNeedsEnding ? std::string(ending) : std::string()) + missing);
     return out;
   }
   if (values.empty()) return out;
-  const bool hasLines = out.size() > reader.byteOrderMark().size();
-  if (hasLines && line.ending.empty()) out += ending;
-  if (hasLines && parsed.kind != LineKind::Blank) out += ending;  // sections stand apart
+  const bool hasLines = out.size() > IniLineReader(fileText).byteOrderMark().size();
+  if (hasLines && rewritten.lastLineUnended) out += ending;
+  if (hasLines && !rewritten.lastLineBlank) out += ending;  // sections stand apart
   return out + '[' + escapedKey(section) + ']' + std::string(ending) + missing;
 }
 
