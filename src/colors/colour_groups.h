@@ -21,7 +21,8 @@ enum class ColourGroup : std::uint8_t {
   CommandButtons,
 };
 
-inline constexpr std::size_t kColourGroupCount = 7;
+inline constexpr std::size_t kColourGroupCount =
+    static_cast<std::size_t>(ColourGroup::CommandButtons) + 1;
 
 // nullopt for an element that keeps its colour: the copyright line, and the
 // drawn shapes, whose clicks are the window's.

@@ -5,10 +5,6 @@
 
 namespace vorlix::colors {
 
-void Recolouring::buttonReleased(window::Control element, MouseButton button) {
-  if (button == MouseButton::Right) recolour(element);
-}
-
 void Recolouring::recolour(window::Control element) {
   const auto group = colourGroupOf(element);
   if (!group) return;

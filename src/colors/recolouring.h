@@ -9,9 +9,6 @@
 
 namespace vorlix::colors {
 
-// Mouse buttons by their codes.
-enum class MouseButton : std::uint8_t { Left = 1, Right = 2, Middle = 4 };
-
 // Right-click recolouring. Each group's counter holds the palette entry it
 // applied last (0 before its first right-click); the next right-click on
 // any member applies the entry after it, whatever colour the element shows.
@@ -23,9 +20,8 @@ class Recolouring {
   Recolouring& operator=(const Recolouring&) = delete;
   ~Recolouring() = default;
 
-  // Only the right button recolours; other buttons change nothing.
-  void buttonReleased(window::Control element, MouseButton button);
-  // Gives the element its group's next palette entry.
+  // What a right-click on the element does: gives it its group's next
+  // palette entry. The copyright line and the drawn shapes have no group.
   void recolour(window::Control element);
 
  private:

@@ -16,63 +16,67 @@ constexpr Colour kYellow = rgb(255, 255, 0);
 constexpr Colour kLightCyan = rgb(128, 255, 255);
 constexpr Colour kOrange = rgb(255, 128, 0);
 constexpr Colour kMagenta = rgb(255, 0, 255);
-constexpr Colour kBlack = rgb(0, 0, 0);
 
-constexpr Font kSymbolFont{"MS Sans Serif", 24, 400};
-constexpr Font kOperatorFont{"MS Sans Serif", 18, 400};
-constexpr Font kCommandFont{"MS Sans Serif", 12, 700};
+constexpr Font kSymbolFont{kDefaultFont.face, 24, 400};
+constexpr Font kOperatorFont{kDefaultFont.face, 18, 400};
+constexpr Font kCommandFont{kDefaultFont.face, 12, 700};
 
 constexpr ControlLayout entry(Control box, Geometry at, int tab) {
-  return {box,          ControlKind::TextBox, "",  at,  kYellow, kBlack,
-          kDefaultFont, Alignment::Left,      tab, true};
+  return {.control = box,
+          .kind = ControlKind::TextBox,
+          .geometry = at,
+          .background = kYellow,
+          .tabIndex = tab};
 }
 constexpr ControlLayout result(Control box, Geometry at, int tab, bool visible) {
-  return {box,          ControlKind::TextBox, "",  at,     kLightCyan, kWindowText,
-          kDefaultFont, Alignment::Left,      tab, visible};
+  return {.control = box,
+          .kind = ControlKind::TextBox,
+          .geometry = at,
+          .background = kLightCyan,
+          .foreground = kWindowText,
+          .tabIndex = tab,
+          .visibleAtStart = visible};
 }
 constexpr ControlLayout symbol(Control label, std::string_view caption, Geometry at,
                                Alignment alignment, int tab) {
-  return {label, ControlKind::Label, caption, at, kRed, kBlack, kSymbolFont, alignment, tab, true};
+  return {.control = label,
+          .kind = ControlKind::Label,
+          .caption = caption,
+          .geometry = at,
+          .background = kRed,
+          .font = kSymbolFont,
+          .alignment = alignment,
+          .tabIndex = tab};
 }
-constexpr ControlLayout operatorButton(Control button, std::string_view caption, Geometry at,
+constexpr ControlLayout button(Control control, std::string_view caption, Geometry at, Colour back,
+                               Font font, int tab) {
+  return {.control = control,
+          .kind = ControlKind::CommandButton,
+          .caption = caption,
+          .geometry = at,
+          .background = back,
+          .foreground = kButtonText,
+          .font = font,
+          .alignment = Alignment::Center,
+          .tabIndex = tab};
+}
+constexpr ControlLayout operatorButton(Control control, std::string_view caption, Geometry at,
                                        int tab) {
-  return {button,        ControlKind::CommandButton, caption, at,  kButtonFace, kButtonText,
-          kOperatorFont, Alignment::Center,          tab,     true};
-}
-constexpr ControlLayout commandButton(Control button, std::string_view caption, Geometry at,
-                                      Colour back, int tab) {
-  return {button,       ControlKind::CommandButton, caption, at,  back, kButtonText,
-          kCommandFont, Alignment::Center,          tab,     true};
+  return button(control, caption, at, kButtonFace, kOperatorFont, tab);
 }
 constexpr ControlLayout fractionBar(Control bar, int left, int length) {
-  return {bar,          ControlKind::Line,
-          "",           {left, 960, length, 0},
-          std::nullopt, kBlack,
-          kDefaultFont, Alignment::Left,
-          std::nullopt, true};
+  return {.control = bar, .kind = ControlKind::Line, .geometry = {left, 960, length, 0}};
 }
 
 constexpr std::array kLayout{
-    ControlLayout{Window,
-                  ControlKind::Window,
-                  identity::kWindowTitle,
-                  {0, 0, 6180, 3120},
-                  kRed,
-                  kBlack,
-                  kDefaultFont,
-                  Alignment::Left,
-                  std::nullopt,
-                  true},
-    ControlLayout{OperatorFrame,
-                  ControlKind::Rectangle,
-                  "",
-                  {150, 240, 705, 2415},
-                  std::nullopt,
-                  kWindowText,
-                  kDefaultFont,
-                  Alignment::Left,
-                  std::nullopt,
-                  true},
+    ControlLayout{.control = Window,
+                  .caption = identity::kWindowTitle,
+                  .geometry = {0, 0, 6180, 3120},
+                  .background = kRed},
+    ControlLayout{.control = OperatorFrame,
+                  .kind = ControlKind::Rectangle,
+                  .geometry = {150, 240, 705, 2415},
+                  .foreground = kWindowText},
     fractionBar(FirstBar, 1680, 480),
     fractionBar(SecondBar, 3240, 480),
     fractionBar(ResultBar, 5280, 600),
@@ -91,18 +95,14 @@ constexpr std::array kLayout{
     operatorButton(SubtractButton, "-", {240, 960, 495, 435}, 11),
     operatorButton(MultiplyButton, "x", {240, 1560, 495, 435}, 13),
     operatorButton(DivideButton, "/", {240, 2160, 495, 375}, 14),
-    commandButton(NewButton, "&New", {1080, 1800, 2415, 615}, kOrange, 8),
-    commandButton(CalculateButton, "&Calculate", {3760, 1800, 2175, 615}, kMagenta, 6),
-    ControlLayout{Copyright,
-                  ControlKind::Label,
-                  identity::kCopyright,
-                  {2880, 2760, 3135, 255},
-                  std::nullopt,
-                  kButtonText,
-                  kDefaultFont,
-                  Alignment::Left,
-                  17,
-                  true},
+    button(NewButton, "&New", {1080, 1800, 2415, 615}, kOrange, kCommandFont, 8),
+    button(CalculateButton, "&Calculate", {3760, 1800, 2175, 615}, kMagenta, kCommandFont, 6),
+    ControlLayout{.control = Copyright,
+                  .kind = ControlKind::Label,
+                  .caption = identity::kCopyright,
+                  .geometry = {2880, 2760, 3135, 255},
+                  .foreground = kButtonText,
+                  .tabIndex = 17},
 };
 
 constexpr bool rowsFollowTheControls() {

@@ -31,17 +31,19 @@ struct Geometry {
   int height;
 };
 
+// A row names what differs from a plain element: no caption, transparent,
+// black on the default font, left-aligned, outside the tab order, shown.
 struct ControlLayout {
-  Control control;
-  ControlKind kind;
-  std::string_view caption;
-  Geometry geometry;
-  std::optional<Colour> background;  // nullopt: transparent
-  Colour foreground;
-  Font font;
-  Alignment alignment;
-  std::optional<int> tabIndex;  // nullopt: not in the tab order at all
-  bool visibleAtStart;
+  Control control = Control::Window;
+  ControlKind kind = ControlKind::Window;
+  std::string_view caption{};
+  Geometry geometry{};
+  std::optional<Colour> background{};  // nullopt: transparent
+  Colour foreground = rgb(0, 0, 0);
+  Font font = kDefaultFont;
+  Alignment alignment = Alignment::Left;
+  std::optional<int> tabIndex{};  // nullopt: not in the tab order at all
+  bool visibleAtStart = true;
 };
 
 inline constexpr int kTwipsPerInch = 1440;

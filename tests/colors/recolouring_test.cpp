@@ -13,7 +13,7 @@ using enum window::Control;
 class Recolour : public ::testing::Test {
  protected:
   window::Colour rightClick(window::Control element) {
-    recolouring.buttonReleased(element, MouseButton::Right);
+    recolouring.recolour(element);
     return window.background(element);
   }
 
@@ -39,14 +39,6 @@ TEST_F(Recolour, ArrayMembersShareOneCounterAndGroupsAreIndependent) {
   EXPECT_EQ(rightClick(EqualsLabel), 65535);
   EXPECT_EQ(rightClick(OperatorLabel), 65535);
   EXPECT_EQ(rightClick(FirstDenominator), 33023);
-}
-
-TEST_F(Recolour, OtherButtonsNeitherRecolourNorAdvance) {
-  for (const MouseButton button : {MouseButton::Left, MouseButton::Middle}) {
-    recolouring.buttonReleased(OperatorLabel, button);
-    EXPECT_EQ(window.background(OperatorLabel), 255);
-  }
-  EXPECT_EQ(rightClick(OperatorLabel), 65535);
 }
 
 TEST_F(Recolour, TheCopyrightKeepsItsColourAndCountsNothing) {
