@@ -2,24 +2,20 @@
 #include "platform/key_code.h"
 
 namespace vorlix::platform {
+
+using window::CharacterCode;
+
 namespace {
 
 constexpr int kFirstSpecialKey = 0x01000000;  // Qt's non-character keys start here
 
-std::optional<std::int16_t> codeFromText(const QString& text) {
+std::optional<CharacterCode> codeFromText(const QString& text) {
   const QList<uint> characters = text.toUcs4();
   if (characters.size() != 1 || characters.front() < 0x20) return std::nullopt;
-  return codeOfCharacter(characters.front());
+  return window::codeOfCharacter(characters.front());
 }
 
 }  // namespace
-
-std::int16_t codeOfCharacter(char32_t character) {
-  // Outside the 16-bit range a character still needs a code the filter
-  // rejects; -1 can never be taken for a digit, Backspace or Enter.
-  if (character > 0xFFFF) return -1;
-  return static_cast<std::int16_t>(static_cast<std::uint16_t>(character));
-}
 
 bool isAltCommand(const QKeyEvent& event) {
   return event.modifiers().testFlag(Qt::AltModifier) &&
@@ -32,29 +28,29 @@ bool asksForContextMenu(const QKeyEvent& event) {
          (event.key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
 }
 
-std::optional<std::int16_t> characterCode(const QKeyEvent& event) {
+std::optional<CharacterCode> characterCode(const QKeyEvent& event) {
   const int key = event.key();
   const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
   const bool control = event.modifiers().testFlag(Qt::ControlModifier);
 
   switch (key) {
     case Qt::Key_Backspace:
-      return std::int16_t{8};
+      return window::kBackspace;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      return std::int16_t{13};
+      return window::kEnter;
     case Qt::Key_Escape:
-      return std::int16_t{27};
+      return window::kEscape;
     default:
       break;
   }
   if (key >= Qt::Key_A && key <= Qt::Key_Z) {
-    if (control) return static_cast<std::int16_t>(key - Qt::Key_A + 1);
+    if (control) return static_cast<CharacterCode>(key - Qt::Key_A + 1);
     const int letter = shift ? key : key - Qt::Key_A + 'a';
-    return static_cast<std::int16_t>(letter);
+    return static_cast<CharacterCode>(letter);
   }
   if (control) return std::nullopt;
-  if (key > 0 && key < kFirstSpecialKey) return codeOfCharacter(static_cast<char32_t>(key));
+  if (key > 0 && key < kFirstSpecialKey) return window::codeOfCharacter(static_cast<char32_t>(key));
   // A key Qt could not name (a composed or unmapped character) still types
   // the text it carries.
   if (key == 0 || key == Qt::Key_unknown) return codeFromText(event.text());

@@ -2,23 +2,21 @@
 #pragma once
 
 #include <QKeyEvent>
-#include <cstdint>
 #include <optional>
+
+#include "window/character_code.h"
 
 namespace vorlix::platform {
 
-// The character code a key press carries to a key handler: Backspace 8,
-// Enter (main or keypad) 13, Escape 27, Ctrl with a letter its control code
-// 1 to 26, otherwise the code of the character the key types. nullopt for a
-// key that types no character (arrows, Delete, Home, Tab, Shift+Insert ...).
+// The character a key press types, as the core's key rules take it:
+// Backspace, Enter (main or keypad) and Escape by their codes, Ctrl with a
+// letter its control code 1 to 26, otherwise the character the key types.
+// nullopt for a key that types no character (arrows, Delete, Home, Tab,
+// Shift+Insert ...).
 //
 // It is worked out from the key and its modifiers, not from the event's
 // text, which differs between X11 and synthesised events for the same key.
-std::optional<std::int16_t> characterCode(const QKeyEvent& event);
-
-// The code of a typed character: its UTF-16 value as a signed 16-bit
-// number, or -1 for a character beyond 16 bits.
-std::int16_t codeOfCharacter(char32_t character);
+std::optional<window::CharacterCode> characterCode(const QKeyEvent& event);
 
 // Alt with a key is a command, never typing.
 bool isAltCommand(const QKeyEvent& event);

@@ -7,11 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QWindow>
 #include <algorithm>
+#include <mutex>
 
 #include "colors/saved_colours.h"
 #include "identity.h"
@@ -40,15 +42,29 @@ QAccessibleInterface* windowAsFrame(const QString& /*className*/, QObject* objec
   return window ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
 }
 
+void presentWindowsAsFrames() {
+  static std::once_flag installed;
+  std::call_once(installed, [] { QAccessible::installFactory(windowAsFrame); });
+}
+
+// The buttons' style, which fills exactly their background colour. The
+// application owns it, so that it outlives every button.
+QStyle& buttonStyle() {
+  static QPointer<QStyle> style;
+  if (!style) {
+    style = QStyleFactory::create(QStringLiteral("Windows"));
+    style->setParent(qApp);
+  }
+  return *style;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(std::unique_ptr<settings::SettingsStore> store)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      store_(std::move(store)),
-      buttonStyle_(QStyleFactory::create(QStringLiteral("Windows"))) {
-  static const bool frameInstalled = (QAccessible::installFactory(windowAsFrame), true);
-  static_cast<void>(frameInstalled);
+      store_(std::move(store)) {
+  presentWindowsAsFrames();
   const window::ControlLayout& layout = window::layoutOf(Control::Window);
   setWindowIcon(genericWindowIcon());
   setFont(qtFont(layout.font));
@@ -64,27 +80,26 @@ MainWindow::MainWindow(std::unique_ptr<settings::SettingsStore> store)
     setFixedSize(ownSize_);
   }
   setAutoFillBackground(true);
-  widgets_ = createControlWidgets(*this, *buttonStyle_);
+  widgets_ = createControlWidgets(*this, buttonStyle());
   for (const window::ControlLayout& element : window::windowLayout()) {
     for (const Property property : kShownProperties) showChange(element.control, property);
     describe(element.control);
   }
   model_.onChange([this](Control control, Property property) { showChange(control, property); });
   connectWidgets();
+  watchRightClicks();
   model_.setFocus(Control::FirstNumerator);
   colors::restoreColours(model_, *store_);
 }
 
+// The widgets outlive this body, and the core objects do not: nothing the
+// model or the application reports may reach them meanwhile.
 MainWindow::~MainWindow() {
-  // The buttons use buttonStyle_, so they go before it does; the model's
-  // listener must not reach widgets that are being destroyed.
   model_.onChange({});
-  qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+  disconnect(qApp, nullptr, this, nullptr);
 }
 
-// Typing, the focus and clicks reach the core; right-clicks are taken from
-// the window's own event stream, before Qt hands them to a widget that
-// would take the focus or open a context menu.
+// Typing, the focus and clicks reach the core.
 void MainWindow::connectWidgets() {
   for (const window::ControlLayout& layout : window::windowLayout()) {
     QWidget* widget = widgetFor(layout.control);
@@ -104,6 +119,12 @@ void MainWindow::connectWidgets() {
       model_.setFocus(*control);
     }
   });
+}
+
+// Right-clicks are taken from the native window's own event stream, before
+// Qt hands them to a widget; so the native window is made now, not when
+// the window is first shown.
+void MainWindow::watchRightClicks() {
   create();
   windowHandle()->installEventFilter(this);
 }

@@ -4,10 +4,17 @@
 // The calculator's one window in Qt. MainWindow owns the widgets and the
 // core objects behind them: the window model, the commands, the
 // recolouring and the settings store. It does two things only: it turns
-// Qt's events into calls on the core (typed characters into the key filter,
-// button clicks into commands, right-clicks into recolouring, closing into
-// saving), and it shows every change of the model on the widgets. What a
-// key or a click does is decided in the core.
+// Qt's events into calls on the core (typed characters into the key
+// filters, button clicks into commands, right-clicks into recolouring,
+// closing into saving), and it shows every change of the model on the
+// widgets. What a key or a click does is decided in the core. Deciding
+// what counts as which event is this layer's part:
+// - a typed character is worked out from a key press (key_code.h), and Alt
+//   with a key is a command, never typing;
+// - a right-click is the release of the right button; every right-button
+//   event is kept from the widgets, which would take the focus or open a
+//   context menu; the context-menu key and Shift+F10 right-click the
+//   focused control.
 
 #include <QWidget>
 #include <memory>
@@ -23,7 +30,6 @@
 class QInputMethodEvent;
 class QKeyEvent;
 class QMouseEvent;
-class QPushButton;
 class QStyle;
 
 namespace vorlix::platform {
@@ -57,7 +63,8 @@ class MainWindow final : public QWidget {
   void showColours(window::Control control);
   void describe(window::Control control);
   void keepOwnSize();
-  static bool filterButtonKey(QPushButton& button, const QEvent& event);
+  void watchRightClicks();
+  bool filterButtonKey(window::Control button, const QEvent& event);
   bool filterKeyPress(window::Control box, const QKeyEvent& event);
   bool filterInputMethod(window::Control box, QWidget& target, const QInputMethodEvent& event);
   bool filterWindowMouse(const QMouseEvent& event);
@@ -68,7 +75,6 @@ class MainWindow final : public QWidget {
   window::CalculatorCommands commands_{model_, messages_};
   colors::Recolouring recolouring_{model_};
   std::unique_ptr<settings::SettingsStore> store_;
-  std::unique_ptr<QStyle> buttonStyle_;
   ControlWidgets widgets_{};
   QSize ownSize_;
   bool forwardingInputMethod_ = false;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How Qt's input reaches the core: key presses and composed text in the
-// entry boxes, Enter on a focused button, right-clicks anywhere on the
-// window, and the context-menu key on whatever has the focus.
+// entry boxes, key presses on a focused button, right-clicks anywhere on
+// the window, and the context-menu key on whatever has the focus.
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -35,7 +35,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     recolouring_.recolour(*control);  // what a right-click on it does
     return true;
   }
-  if (auto* button = qobject_cast<QPushButton*>(watched)) return filterButtonKey(*button, *event);
+  if (qobject_cast<QPushButton*>(watched)) return filterButtonKey(*control, *event);
   if (std::ranges::find(window::kEntryOrder, *control) == window::kEntryOrder.end()) return false;
   const Control box = *control;
   switch (event->type()) {
@@ -49,14 +49,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
-// A focused button is pressed by Space, as Qt does, and by Enter, which Qt
-// leaves to default buttons; the window has none.
-bool MainWindow::filterButtonKey(QPushButton& button, const QEvent& event) {
+// Space presses a focused button in Qt itself; the core decides the rest.
+bool MainWindow::filterButtonKey(Control button, const QEvent& event) {
   if (event.type() != QEvent::KeyPress) return false;
-  const int key = static_cast<const QKeyEvent&>(event).key();
-  if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-  button.click();
-  return true;
+  const auto code = characterCode(static_cast<const QKeyEvent&>(event));
+  return code && commands_.filterButtonKey(button, *code) == window::KeyVerdict::Cancel;
 }
 
 bool MainWindow::filterKeyPress(Control box, const QKeyEvent& event) {
@@ -71,7 +68,8 @@ bool MainWindow::filterInputMethod(Control box, QWidget& target, const QInputMet
   if (forwardingInputMethod_ || event.commitString().isEmpty()) return false;
   QString accepted;
   for (const char32_t character : event.commitString().toUcs4()) {
-    if (commands_.filterTypedKey(box, codeOfCharacter(character)) == window::KeyVerdict::Pass) {
+    if (commands_.filterTypedKey(box, window::codeOfCharacter(character)) ==
+        window::KeyVerdict::Pass) {
       accepted += QString::fromUcs4(&character, 1);
     }
   }
@@ -85,11 +83,11 @@ bool MainWindow::filterInputMethod(Control box, QWidget& target, const QInputMet
 }
 
 bool MainWindow::filterWindowMouse(const QMouseEvent& event) {
-  // Every right-button event is kept from the widgets; the release is the
-  // click that recolours.
+  // Every right-button event is kept from the widgets, which would take the
+  // focus or open a context menu; the release is the right-click.
   if (event.button() != Qt::RightButton) return false;
   if (event.type() == QEvent::MouseButtonRelease) {
-    recolouring_.buttonReleased(elementAt(event.position().toPoint()), colors::MouseButton::Right);
+    recolouring_.recolour(elementAt(event.position().toPoint()));
   }
   return true;
 }

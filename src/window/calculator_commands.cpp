@@ -81,6 +81,12 @@ KeyVerdict CalculatorCommands::filterTypedKey(Control box, CharacterCode code) {
   return isDigit(code) ? KeyVerdict::Pass : KeyVerdict::Cancel;
 }
 
+KeyVerdict CalculatorCommands::filterButtonKey(Control button, CharacterCode code) {
+  if (code != kEnter) return KeyVerdict::Pass;
+  clickButton(button);
+  return KeyVerdict::Cancel;
+}
+
 void CalculatorCommands::emptyResult() {
   for (const Control box : kResultBoxes) window_.setText(box, "");
 }

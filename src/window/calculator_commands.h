@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstdint>
-
+#include "window/character_code.h"
 #include "window/message_box.h"
 #include "window/window_model.h"
 
@@ -10,12 +9,6 @@
 // their own: everything they read and write is on the window, and the
 // operator in force is nothing but the operator label's caption.
 namespace vorlix::window {
-
-// A typed character's code: its UTF-16 value as a signed 16-bit number, or
-// -1 for a character beyond 16 bits.
-using CharacterCode = std::int16_t;
-inline constexpr CharacterCode kBackspace = 8;
-inline constexpr CharacterCode kEnter = 13;
 
 enum class KeyVerdict { Pass, Cancel };
 
@@ -44,6 +37,9 @@ class CalculatorCommands {
   // moves the focus to the next entry box, or calculates in the second
   // denominator, where it passes afterwards. Everything else is cancelled.
   KeyVerdict filterTypedKey(Control box, CharacterCode code);
+  // A key pressed on a focused button: Enter presses it, as Space does, for
+  // the window has no default button to take Enter. Other keys pass.
+  KeyVerdict filterButtonKey(Control button, CharacterCode code);
 
  private:
   void emptyResult();

@@ -174,5 +174,14 @@ TEST_F(Commands, EnterInTheSecondDenominatorCalculatesAndPasses) {
   EXPECT_EQ(messages.texts, std::vector<std::string>{"Fractions missing"});
 }
 
+TEST_F(Commands, EnterOnAFocusedButtonPressesItAndOtherKeysPass) {
+  enter("1", "4", "1", "4");
+  EXPECT_EQ(commands.filterButtonKey(MultiplyButton, ' '), KeyVerdict::Pass);
+  EXPECT_EQ(window.caption(OperatorLabel), "+");
+  EXPECT_EQ(commands.filterButtonKey(MultiplyButton, kEnter), KeyVerdict::Cancel);
+  EXPECT_EQ(commands.filterButtonKey(CalculateButton, kEnter), KeyVerdict::Cancel);
+  EXPECT_EQ(result(), R"(result "0" "1" "16" visible 1 2)");
+}
+
 }  // namespace
 }  // namespace vorlix::window
