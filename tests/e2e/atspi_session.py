@@ -117,7 +117,8 @@ class Desktop:
         self._spawn("at-spi-bus-launcher", [BUS_LAUNCHER, "--launch-immediately"])
         wait_for("the accessibility bus", lambda: name_has_owner("org.a11y.Bus"))
         announce_screen_reader()
-        program_env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        program_env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                           QT_QPA_PLATFORM="xcb")
         program_env.update(env or {})
         self.vorlix = self._spawn("vorlix", [vorlix], program_env)
         import pyatspi  # pylint: disable=import-outside-toplevel

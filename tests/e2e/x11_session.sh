@@ -10,6 +10,10 @@ E2E_PIDS=()
 export XDG_CONFIG_HOME="$E2E_TMP/config"
 # The window manager keeps its log under the cache folder: this test's own.
 export XDG_CACHE_HOME="$E2E_TMP/cache"
+# The program goes to this test's X screen, whatever platform or Wayland
+# display the caller's shell names.
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
 
 cleanup() {
   for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
