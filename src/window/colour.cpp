@@ -53,9 +53,9 @@ double contrastRatio(Rgb first, Rgb second) {
 Rgb readableTextColour(Rgb text, Rgb background) {
   constexpr double kReadable = 4.5;
   constexpr Rgb kBlack{0, 0, 0};
-  const double contrast = contrastRatio(text, background);
-  if (contrast >= kReadable || contrastRatio(kBlack, background) <= contrast) return text;
-  return kBlack;
+  constexpr Rgb kWhite{255, 255, 255};
+  if (contrastRatio(text, background) >= kReadable) return text;
+  return contrastRatio(kBlack, background) >= contrastRatio(kWhite, background) ? kBlack : kWhite;
 }
 
 }  // namespace vorlix::window

@@ -69,11 +69,11 @@ bool isValidColour(Colour colour);
 // The contrast of two colours as WCAG 2 measures it, from 1 to 21.
 double contrastRatio(Rgb first, Rgb second);
 
-// The colour to draw text in on a background. A desktop's dark theme makes
-// the system's text colours light; on a light background such a colour
-// would be unreadable, so below 4.5:1 (WCAG's level for normal text) the
-// text takes black instead, where black reads better. Text that is dark
-// already keeps its colour.
+// The colour to draw text in on a background: the text's own colour where
+// it reads at 4.5:1 or more (WCAG's level for normal text), else black or
+// white, whichever reads better, which is always above 4.5:1. So a dark
+// theme's light text turns black on light cyan, and black text turns white
+// on the palette's blue and purple.
 Rgb readableTextColour(Rgb text, Rgb background);
 
 }  // namespace vorlix::window

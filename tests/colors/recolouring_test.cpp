@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "colors/palette.h"
+#include "window/layout.h"
 
 namespace vorlix::colors {
 namespace {
@@ -50,6 +51,23 @@ TEST_F(Recolour, TheCopyrightKeepsItsColourAndCountsNothing) {
 TEST_F(Recolour, TheNextEntryIgnoresTheCurrentColour) {
   window.setBackground(EqualsLabel, 8388736);
   EXPECT_EQ(rightClick(EqualsLabel), 65535);
+}
+
+// Whatever a right-click gives an element, its text reads at 4.5:1 or more,
+// in a light theme (black system text) and a dark one (near-white).
+TEST(Palette, EveryColourKeepsEveryElementsTextReadable) {
+  for (const window::Rgb themeText : {window::Rgb{0, 0, 0}, window::Rgb{238, 238, 236}}) {
+    for (const window::ControlLayout& element : window::windowLayout()) {
+      if (!colourGroupOf(element.control)) continue;
+      const window::Rgb text = window::rgbOf(element.foreground).value_or(themeText);
+      for (const window::Colour colour : kPalette) {
+        const window::Rgb background = *window::rgbOf(colour);
+        EXPECT_GE(contrastRatio(readableTextColour(text, background), background), 4.5)
+            << "element " << window::indexOf(element.control) << " on " << colour
+            << " with theme text " << int{themeText.red};
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -57,8 +57,8 @@ TEST(Colour, ContrastFollowsWcag) {
   EXPECT_NEAR(contrastRatio({255, 0, 0}, {0, 0, 0}), 5.25, 0.01);
 }
 
-// Light text on a light background turns black; every other pairing keeps
-// its colour, so a light theme looks exactly as it did.
+// Text below 4.5:1 turns black or white, whichever reads better; every
+// readable pairing keeps its colour, so a light theme looks as it did.
 TEST(Colour, TextStaysReadableInADarkTheme) {
   struct Case {
     const char* name;
@@ -71,7 +71,8 @@ TEST(Colour, TextStaysReadableInADarkTheme) {
       {"dark theme text on magenta", {238, 238, 236}, {255, 0, 255}, {0, 0, 0}},
       {"dark theme text on dark button", {238, 238, 236}, {53, 53, 53}, {238, 238, 236}},
       {"light theme text on light cyan", {0, 0, 0}, {128, 255, 255}, {0, 0, 0}},
-      {"black on purple keeps black", {0, 0, 0}, {128, 0, 128}, {0, 0, 0}},
+      {"black on purple turns white", {0, 0, 0}, {128, 0, 128}, {255, 255, 255}},
+      {"black on red stays black", {0, 0, 0}, {255, 0, 0}, {0, 0, 0}},
       {"white on blue reads better than black", {255, 255, 255}, {0, 0, 255}, {255, 255, 255}},
   };
   for (const Case& c : cases)
