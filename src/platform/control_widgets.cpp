@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <limits>
 #include <map>
 
@@ -65,11 +67,28 @@ QWidget* createWidget(const ControlLayout& layout, QWidget& window, QStyle& butt
   return nullptr;
 }
 
+// As many digits as the largest number a box takes, 32767, has.
+constexpr int kDigitsShown = 5;
+
+// The width a line edit leaves its text: its contents inside the style's
+// frame, less the two pixels QLineEdit keeps free on each side and one for
+// the text cursor.
+qreal textWidth(const QLineEdit& box) {
+  QStyleOptionFrame frame;
+  frame.initFrom(&box);
+  frame.lineWidth = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, &box);
+  const QRect contents = box.style()->subElementRect(QStyle::SE_LineEditContents, &frame, &box);
+  return contents.width() - 2 * 2 - 1;
+}
+
 void place(QWidget& widget, const ControlLayout& layout, const QWidget& window) {
   const window::Geometry& g = layout.geometry;
   widget.setGeometry(pixels(window, g.left), pixels(window, g.top), pixels(window, g.width),
                      pixels(window, g.height));
   widget.setFont(qtFont(layout.font));
+  if (const auto* box = qobject_cast<const QLineEdit*>(&widget)) {
+    widget.setFont(fontFittingDigits(widget.font(), kDigitsShown, textWidth(*box)));
+  }
 }
 
 // Labels hold places in the tab order but never take the focus.
