@@ -7,12 +7,17 @@
 # tests passed, failed and skipped, the other checks, and the total time.
 # A failed step fails the command; the steps after it still run, so the
 # summary is whole.
+#
+# The tests mostly wait (for processes to start, for X and the screen
+# reader), so the work that only computes runs beside them, niced so that
+# the tests come first: clang-tidy and the sanitizer build beside the
+# developer build's tests, the fuzz runs beside the sanitizer build's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 started=$SECONDS
-summary=()
-failed=()
-passed_total=0 failed_total=0 skipped_total=0
+results="$PWD/build/test-command"
+rm -rf "$results"
+mkdir -p "$results"
 
 bash scripts/install-deps.sh
 
@@ -32,90 +37,125 @@ junit_count() {
   sed -n "s/^[[:space:]]*$2=\"\([0-9]*\)\"$/\1/p" "$1" | head -n 1
 }
 
-echo "== formatting"
-sources="$(git ls-files '*.cpp' '*.h')"
-if xargs clang-format --dry-run --Werror <<<"$sources"; then
-  summary+=("formatting: $(wc -l <<<"$sources") files as .clang-format says")
-else
-  failed+=(formatting)
-  summary+=("formatting: FAILED")
-fi
+# Each step leaves its lines for the summary in $results/STEP.summary, a
+# failure in $results/STEP.failed, and its test counts in
+# $results/STEP.counts, so that steps run in the background report too.
+report() { printf '%s\n' "$2" >>"$results/$1.summary"; }
+failed_step() { printf '%s\n' "$2" >>"$results/$1.failed"; }
 
-for preset in dev asan; do
-  step_started=$SECONDS
-  echo "== $preset build"
-  cmake --preset "$preset" >/dev/null
-  if ! cmake --build --preset "$preset"; then
-    failed+=("$preset build")
-    summary+=("$preset: the build FAILED")
-    continue
+check_formatting() {
+  local sources
+  sources="$(git ls-files '*.cpp' '*.h')"
+  if xargs clang-format --dry-run --Werror <<<"$sources"; then
+    report formatting "formatting: $(wc -l <<<"$sources") files as .clang-format says"
+  else
+    failed_step formatting formatting
+    report formatting "formatting: FAILED"
   fi
-  echo "== $preset tests"
-  results="$PWD/build/$preset/test-results.xml"
-  rm -f "$results"
-  ctest --preset "$preset" --output-junit "$results" || failed+=("$preset tests")
-  if [ ! -s "$results" ]; then
-    failed+=("$preset tests")
-    summary+=("$preset ($(compiler "build/$preset")): ctest wrote no results")
-    continue
+}
+
+build() {  # build PRESET
+  local step_started=$SECONDS
+  echo "== $1 build"
+  cmake --preset "$1" >/dev/null
+  if cmake --build --preset "$1"; then
+    echo "$((SECONDS - step_started))" >"$results/$1.build-seconds"
+    return 0
   fi
-  tests=$(junit_count "$results" tests)
-  failures=$(junit_count "$results" failures)
-  skipped=$(($(junit_count "$results" skipped) + $(junit_count "$results" disabled)))
-  passed=$((tests - failures - skipped))
-  passed_total=$((passed_total + passed))
-  failed_total=$((failed_total + failures))
-  skipped_total=$((skipped_total + skipped))
-  summary+=("$preset ($(compiler "build/$preset")): $passed passed, $failures failed, $skipped skipped, $(duration $((SECONDS - step_started)))")
+  failed_step "$1" "$1 build"
+  report "$1" "$1: the build FAILED"
+  return 1
+}
+
+run_tests() {  # run_tests PRESET
+  local step_started=$SECONDS junit="$PWD/build/$1/test-results.xml"
+  echo "== $1 tests"
+  rm -f "$junit"
+  ctest --preset "$1" --output-junit "$junit" || failed_step "$1" "$1 tests"
+  if [ ! -s "$junit" ]; then
+    failed_step "$1" "$1 tests"
+    report "$1" "$1 ($(compiler "build/$1")): ctest wrote no results"
+    return
+  fi
+  local tests failures skipped
+  tests=$(junit_count "$junit" tests)
+  failures=$(junit_count "$junit" failures)
+  skipped=$(($(junit_count "$junit" skipped) + $(junit_count "$junit" disabled)))
+  echo "$((tests - failures - skipped)) $failures $skipped" >"$results/$1.counts"
+  report "$1" "$1 ($(compiler "build/$1")): $((tests - failures - skipped)) passed, $failures failed, $skipped skipped; built in $(duration "$(cat "$results/$1.build-seconds")"), tested in $(duration $((SECONDS - step_started)))"
   # Why each skipped test skipped, in its own words: a test that skips
   # prints "NAME: skipped: REASON" before it exits with 77.
   while IFS= read -r reason; do
-    summary+=("  $reason")
-  done < <(grep -o '[A-Za-z0-9_.]*: skipped: [^<]*' "$results" | sort -u)
-done
+    report "$1" "  $reason"
+  done < <(grep -o '[A-Za-z0-9_.]*: skipped: [^<]*' "$junit" | sort -u)
+}
 
-echo "== clang-tidy"
-# It reads the developer build's compile commands and moc's headers.
-step_started=$SECONDS
-tidy_log="$PWD/build/clang-tidy.log"
-tidy_files=$(git ls-files 'src/*.cpp' | wc -l)
-# The product's sources only: not the tests, nor what moc generates in the
-# build folder. The checks and the headers looked at are in .clang-tidy.
-here="$(printf '%s' "$PWD" | sed 's/[][\.*^$+?(){}|]/\\&/g')"
-if [[ " ${failed[*]} " == *" dev build "* ]]; then
-  failed+=(clang-tidy)
-  summary+=("clang-tidy: not run, as the dev build failed")
-else
-  tidy_status=0
-  run-clang-tidy -p build/dev -j "$(nproc)" -quiet "^$here/src/.*\.cpp$" >"$tidy_log" 2>&1 ||
-    tidy_status=$?
+# clang-tidy reads the developer build's compile commands and moc's headers,
+# and looks at the product's sources only: not the tests, nor what moc
+# generates in the build folder. The checks and the headers looked at are
+# in .clang-tidy.
+run_clang_tidy() {
+  local step_started=$SECONDS log="$results/clang-tidy.log" status=0 files findings here
+  files=$(git ls-files 'src/*.cpp' | wc -l)
+  here="$(printf '%s' "$PWD" | sed 's/[][\.*^$+?(){}|]/\\&/g')"
+  run-clang-tidy -p build/dev -j "$(nproc)" -quiet "^$here/src/.*\.cpp$" >"$log" 2>&1 || status=$?
   # A finding in a header is reported once for each file that includes it.
-  findings=$({ sed 's/\x1b\[[0-9;]*m//g' "$tidy_log" |
+  findings=$({ sed 's/\x1b\[[0-9;]*m//g' "$log" |
     grep -E '^/.*:[0-9]+:[0-9]+: (warning|error): ' || true; } | sort -u | wc -l)
-  if [ "$tidy_status" -ne 0 ] || [ "$findings" -ne 0 ]; then
-    tail -n 60 "$tidy_log"
-    failed+=(clang-tidy)
+  if [ "$status" -ne 0 ] || [ "$findings" -ne 0 ]; then
+    tail -n 60 "$log"
+    failed_step clang-tidy clang-tidy
   fi
-  summary+=("clang-tidy ($(clang-tidy --version | sed -n 's/.*LLVM version //p')): $findings findings in $tidy_files files, $(duration $((SECONDS - step_started)))")
+  report clang-tidy "clang-tidy ($(clang-tidy --version | sed -n 's/.*LLVM version //p')): $findings findings in $files files, $(duration $((SECONDS - step_started))) beside the tests"
+}
+
+run_fuzz() {
+  local step_started=$SECONDS runs=20000 log="$results/fuzz.log" targets
+  if bash scripts/fuzz.sh "$runs" >"$log" 2>&1; then
+    targets=$(grep -c "^-- .*: [0-9]* runs" "$log" || true)
+    report fuzz "fuzz: $targets targets, $runs runs each (the settings file's a tenth), no crash, $(duration $((SECONDS - step_started))) beside the tests"
+  else
+    tail -n 60 "$log"
+    failed_step fuzz fuzz
+    report fuzz "fuzz: FAILED"
+  fi
+}
+
+echo "== formatting"
+check_formatting
+
+if build dev; then
+  nice -n 19 bash -c "$(declare -f report failed_step duration run_clang_tidy); results='$results'; run_clang_tidy" &
+  tidy=$!
+  (nice -n 10 bash -c "$(declare -f report failed_step build); results='$results'; build asan" \
+    >"$results/asan-build.log" 2>&1) &
+  asan=$!
+  run_tests dev
+else
+  failed_step clang-tidy clang-tidy
+  report clang-tidy "clang-tidy: not run, as the dev build failed"
+  tidy="" asan=""
+  build asan || true
 fi
 
-echo "== fuzz smoke runs"
-step_started=$SECONDS
-fuzz_runs=20000
-fuzz_log="$PWD/build/fuzz-smoke.log"
-if bash scripts/fuzz.sh "$fuzz_runs" | tee "$fuzz_log"; then
-  targets=$(grep -c "^-- .*: [0-9]* runs" "$fuzz_log" || true)
-  summary+=("fuzz: $targets targets, $fuzz_runs runs each (the settings file's a tenth), no crash, $(duration $((SECONDS - step_started)))")
-else
-  failed+=(fuzz)
-  summary+=("fuzz: FAILED")
+if [ -n "$asan" ]; then
+  wait "$asan" || true
+  cat "$results/asan-build.log"
 fi
+nice -n 10 bash -c "$(declare -f report failed_step duration run_fuzz); results='$results'; run_fuzz" &
+fuzz=$!
+[ -e "$results/asan.failed" ] || run_tests asan
+wait "$fuzz" || true
+[ -z "$tidy" ] || wait "$tidy" || true
 
 echo "== summary"
-printf '%s\n' "${summary[@]}"
+for step in formatting dev asan clang-tidy fuzz; do
+  [ -e "$results/$step.summary" ] && cat "$results/$step.summary"
+done
 echo "total time: $(duration $((SECONDS - started)))"
-if [ ${#failed[@]} -ne 0 ]; then
-  echo "failed steps: ${failed[*]}"
-fi
-echo "tests: $passed_total passed, $failed_total failed, $skipped_total skipped"
-[ ${#failed[@]} -eq 0 ]
+failed=$(cat "$results"/*.failed 2>/dev/null | paste -s -d ',' | sed 's/,/, /g')
+[ -z "$failed" ] || echo "failed steps: $failed"
+read -r passed failures skipped < <(cat "$results"/*.counts 2>/dev/null |
+  awk '{p += $1; f += $2; s += $3} END {print p + 0, f + 0, s + 0}')
+echo "tests: $passed passed, $failures failed, $skipped skipped"
+[ -z "$failed" ]
