@@ -110,6 +110,8 @@ check_desktop_refs() {
     fail "Icon=$icon names no icon in the hicolor theme"
   [ "$(desktop_value StartupWMClass)" = Vorlix ] ||
     fail "StartupWMClass is '$(desktop_value StartupWMClass)', not the window's class Vorlix"
+  # The window ends the launcher's busy cursor (tests/e2e/startup_notification).
+  [ "$(desktop_value StartupNotify)" = true ] || fail "StartupNotify is not true"
 }
 
 check_metainfo_valid() {
