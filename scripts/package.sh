@@ -3,8 +3,8 @@
 # Builds the Debian package of Vorlix from this checkout, checks it with
 # lintian and prints the path of the .deb. Like any dpkg-buildpackage run
 # it writes the .deb, .buildinfo and .changes to the folder above the
-# checkout. Installs what the build needs first, through sudo when not
-# root. DEB_BUILD_OPTIONS and DEB_BUILD_PROFILES are honoured (for
+# checkout. Installs what the build needs and is missing first, through
+# sudo when not root. DEB_BUILD_OPTIONS and DEB_BUILD_PROFILES are honoured (for
 # example DEB_BUILD_OPTIONS=nocheck DEB_BUILD_PROFILES=nocheck skips the
 # tests and their build dependencies).
 set -euo pipefail
@@ -14,26 +14,43 @@ as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
 apt_get() { "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -qq "$@"; }
 
-# What builds and checks any package, then this one's Build-Depends, which
-# apt-get build-dep reads from debian/control itself (with the active build
-# profiles) and fetches from the Debian archive like any package.
+# What builds and checks any package, then what dpkg-checkbuilddeps finds
+# missing of this one's Build-Depends (with the active build profiles).
+# Only missing packages are installed; one already there is never upgraded
+# for being named here (--no-upgrade). A missing package may still need a
+# newer version of one that is installed; apt says which before it does so.
 tools=(build-essential dpkg-dev debhelper lintian)
 profiles="${DEB_BUILD_PROFILES:-}"
-have_everything() {
+missing_tools() {
   local tool
   for tool in "${tools[@]}"; do
-    dpkg-query -W -f='${Status}' "$tool" 2>/dev/null | grep -q 'install ok installed' || return 1
+    dpkg-query -W -f='${Status}' "$tool" 2>/dev/null | grep -q 'install ok installed' || echo "$tool"
   done
-  dpkg-checkbuilddeps ${profiles:+-P "${profiles// /,}"} 2>/dev/null
 }
-if have_everything; then
-  echo "package: the build dependencies are installed"
-else
-  echo "package: installing the build dependencies"
-  apt_get update
-  apt_get install --no-install-recommends "${tools[@]}"
-  apt_get build-dep --no-install-recommends ${profiles:+-P "${profiles// /,}"} ./
-fi
+# The unmet Build-Depends as package names: versions and all but the first
+# of a set of alternatives left out.
+missing_build_deps() {
+  { dpkg-checkbuilddeps ${profiles:+-P "${profiles// /,}"} 2>&1 || true; } |
+    sed -n 's/.*Unmet build dependencies: //p' |
+    sed -e 's/ ([^)]*)//g' -e 's/ *| *[^ ]*//g' -e 's/:[a-z]*//g' | tr ' ' '\n' | grep -v '^$' || true
+}
+updated=
+install_missing() {
+  [ $# -gt 0 ] || return 0
+  echo "package: installing $*"
+  [ -n "$updated" ] || apt_get update
+  updated=yes
+  local upgrades
+  upgrades="$(apt-get -s install --no-upgrade --no-install-recommends "$@" |
+    sed -n 's/^Inst \([^ ]*\) \[.*/\1/p' | paste -s -d ' ')"
+  [ -z "$upgrades" ] || echo "package: what they need upgrades $upgrades"
+  apt_get install --no-upgrade --no-install-recommends "$@"
+}
+mapfile -t needed < <(missing_tools)
+install_missing "${needed[@]}"
+mapfile -t needed < <(missing_build_deps)
+install_missing "${needed[@]}"
+echo "package: the build dependencies are installed"
 
 jobs=()
 case " ${DEB_BUILD_OPTIONS:-} " in
@@ -48,7 +65,7 @@ changes="../vorlix_${version}_${arch}.changes"
 deb="$(readlink -f "../vorlix_${version}_${arch}.deb")"
 
 echo "package: lintian"
-lintian --fail-on error --info "$changes"
+lintian --fail-on error --pedantic --display-info --info "$changes"
 
 echo "package: built $deb"
-echo "install it with: sudo apt install $deb"
+echo "install it with: ${as_root[*]:+${as_root[*]} }apt install $deb"

@@ -72,17 +72,26 @@ Temporary createTemporary(const LinkTarget& target, const std::string& shownFile
   throw writeFailure(shownFile, target.folder, EEXIST);
 }
 
-void keepAttributes(int fd, const std::optional<struct stat>& replaced) {
-  if (!replaced) return;
-  // Only root can give a file away; for anyone else the owner is already theirs.
-  if (::geteuid() == 0) (void)::fchown(fd, replaced->st_uid, replaced->st_gid);
-  (void)::fchmod(fd, replaced->st_mode & 07777);
+// 0, or errno of a failed fchown. Root saving another user's file (sudo
+// keeping HOME) must hand the new file to that user, who could otherwise
+// never save the colours again; where root cannot (no CAP_CHOWN, a file
+// system without owners), the save fails unless the new file has the old
+// one's owner and group anyway. Only root can give a file away; anyone
+// else's new file is their own, as a file in their own folder should be.
+int keepOwner(int fd, const std::optional<struct stat>& replaced) {
+  if (!replaced || ::geteuid() != 0) return 0;
+  if (::fchown(fd, replaced->st_uid, replaced->st_gid) == 0) return 0;
+  const int error = errno;
+  struct stat made {};
+  const bool sameOwner =
+      ::fstat(fd, &made) == 0 && made.st_uid == replaced->st_uid && made.st_gid == replaced->st_gid;
+  return sameOwner ? 0 : error;
 }
 
 // 0, or errno of the first step that failed.
 int fill(Temporary& temporary, std::string_view content,
          const std::optional<struct stat>& replaced) {
-  keepAttributes(temporary.file.get(), replaced);
+  if (replaced) (void)::fchmod(temporary.file.get(), replaced->st_mode & 07777);
   if (const int error = writeAll(temporary.file.get(), content); error != 0) return error;
   if (::fdatasync(temporary.file.get()) != 0) return errno;
   return temporary.file.close();
@@ -100,6 +109,10 @@ void flushFolder(const std::string& folder) {
 void replaceAtomically(const LinkTarget& target, const std::string& shownFile,
                        std::string_view content, const std::optional<struct stat>& replaced) {
   Temporary temporary = createTemporary(target, shownFile);
+  if (const int error = keepOwner(temporary.file.get(), replaced); error != 0) {
+    ::unlink(temporary.path.c_str());
+    throw saveFailure(SaveFailure::OwnerNotKept, shownFile, error);
+  }
   int error = fill(temporary, content, replaced);
   if (error == 0 && ::rename(temporary.path.c_str(), target.path.c_str()) != 0) error = errno;
   if (error != 0) {

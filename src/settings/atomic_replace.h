@@ -15,8 +15,9 @@ namespace vorlix::settings {
 // temporary <name>.saving.XXXXXX in the same folder, flushed to disk, then
 // renamed over it. Readers see the old file or the new one, never a torn
 // one, and a kill at any moment leaves one of them whole. The new file
-// keeps the permission bits (and, for root, the owner) of the one it
-// replaces. `shownFile` names the file in messages. Throws
+// keeps the permission bits of the one it replaces and, when root writes
+// it, the owner: root's save fails rather than leave the owner a file they
+// cannot write. `shownFile` names the file in messages. Throws
 // SettingsWriteError; the old file is then untouched.
 void replaceAtomically(const LinkTarget& target, const std::string& shownFile,
                        std::string_view content, const std::optional<struct stat>& replaced);

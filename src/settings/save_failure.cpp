@@ -32,6 +32,7 @@ constexpr std::array kSentences{
     Sentence{SaveFailure::ReadFailed, "%p could not be read: %c."},
     Sentence{SaveFailure::NotKeptAside,
              "%p cannot be read as settings and could not be kept aside: %c."},
+    Sentence{SaveFailure::OwnerNotKept, "%p could not be given back to its owner: %c."},
 };
 
 // strerror's text in lower case, as it reads inside a sentence.

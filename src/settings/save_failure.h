@@ -26,6 +26,7 @@ enum class SaveFailure {
   NotStorable,       // the path is the key whose value cannot be written
   ReadFailed,        // the file that is there could not be read
   NotKeptAside,      // an unreadable file could not be moved out of the way
+  OwnerNotKept,      // root could not give the new file the old one's owner
 };
 
 // The error to throw. `path` is an absolute path (or a key); `error`, an

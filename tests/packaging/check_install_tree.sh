@@ -110,6 +110,8 @@ check_desktop_refs() {
     fail "Icon=$icon names no icon in the hicolor theme"
   [ "$(desktop_value StartupWMClass)" = Vorlix ] ||
     fail "StartupWMClass is '$(desktop_value StartupWMClass)', not the window's class Vorlix"
+  # The window ends the launcher's busy cursor (tests/e2e/startup_notification).
+  [ "$(desktop_value StartupNotify)" = true ] || fail "StartupNotify is not true"
 }
 
 check_metainfo_valid() {
@@ -130,6 +132,13 @@ check_metainfo_refs() {
   [ -n "$binary" ] && [ -x "usr/bin/$binary" ] ||
     fail "the provided binary '$binary' is not installed in usr/bin"
   grep -q "<id>$app_id</id>" "$metainfo" || fail "the component id is not $app_id"
+  # Software centres fetch docs/screenshot.png (scripts/screenshot.sh makes
+  # it): 620 pixels wide at least, at the size stated, with a caption.
+  local size
+  size="$(sed -n 's|.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">https://vorlix.org/docs/screenshot.png<.*|\1 x \2|p' "$metainfo")"
+  [[ "${size%% *}" -ge 620 && "$(file -b "$source_dir/docs/screenshot.png")" == "PNG image data, $size,"* ]] ||
+    fail "the metadata says the screenshot is '$size': $(file -b "$source_dir/docs/screenshot.png")"
+  grep -q '<caption>[^<]' "$metainfo" || fail "the screenshot has no caption"
 }
 
 check_man_page() {

@@ -8,11 +8,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
 #include <string>
+#include <system_error>
 
 namespace vorlix::testing {
 
@@ -58,10 +60,12 @@ class TempFolder {
   void handToNobody() const {
     const passwd* nobody = ::getpwnam("nobody");
     if (!isRoot() || nobody == nullptr) return;
-    ::lchown(root.c_str(), nobody->pw_uid, nobody->pw_gid);
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-      ::lchown(entry.path().c_str(), nobody->pw_uid, nobody->pw_gid);
-    }
+    const auto give = [nobody](const fs::path& path) {
+      if (::lchown(path.c_str(), nobody->pw_uid, nobody->pw_gid) != 0)
+        throw std::system_error(errno, std::generic_category(), "lchown " + path.string());
+    };
+    give(root);
+    for (const auto& entry : fs::recursive_directory_iterator(root)) give(entry.path());
   }
 
   fs::path root;

@@ -175,6 +175,17 @@ case "$case_name" in
       "$(vorlix 'rclick Form1' 'close')"
     [ "$(cat "$conf")" = "$(printf '[StartUp]\nform=65280')" ] || fail "the old file was damaged"
     ;;
+  owner_kept)
+    # Root saving another user's file gives it back to them, or fails saying so.
+    [ "$(id -u)" -eq 0 ] || { echo "owner_kept: skipped: only root gives a file away"; exit 77; }
+    setpriv --bounding-set=-chown true || { echo "owner_kept: skipped: root cannot drop CAP_CHOWN"; exit 77; }
+    store "[StartUp]" "form=65280" && chown -R nobody "$XDG_CONFIG_HOME"
+    expect_output "message \"The colours could not be saved: $conf could not be given back to its owner: operation not permitted.\"" \
+      "$(as_user=(setpriv --bounding-set=-chown --) && vorlix 'rclick Form1' 'close')"
+    [ "$(cat "$conf")" = "$(printf '[StartUp]\nform=65280')" ] || fail "the file changed"
+    vorlix 'rclick Form1' 'close' >/dev/null
+    [ "$(stat -c %U "$conf")" = nobody ] || fail "root's save took the file from its owner"
+    ;;
   junk_lock_file)
     store "[StartUp]" "form=65280"
     printf 'not a lock\x01\x02' >"$conf.lock"
