@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(platform::qtText(identity::kName));
   QApplication::setOrganizationName(platform::qtText(identity::kOrganisation));
   QApplication::setApplicationVersion(platform::qtText(identity::kVersion));
-  if (const auto status = app::answerInformationOptions(argc, argv)) return *status;
+  if (const auto status = app::answerCommandLine(argc, argv)) return *status;
   QGuiApplication::setDesktopFileName(platform::qtText(identity::kApplicationId));
   QApplication application(argc, argv);
   const auto window = platform::openMainWindow();
