@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
+#include "app/application.h"
 #include "app/command_line.h"
 #include "identity.h"
 #include "platform/main_window.h"
@@ -13,7 +14,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(platform::qtText(identity::kVersion));
   if (const auto status = app::answerCommandLine(argc, argv)) return *status;
   QGuiApplication::setDesktopFileName(platform::qtText(identity::kApplicationId));
-  QApplication application(argc, argv);
+  const auto application = app::openApplication(argc, argv);
   const auto window = platform::openMainWindow();
   return QApplication::exec();
 }
