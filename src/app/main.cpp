@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 #include "app/command_line.h"
+#include "app/session_end.h"
 #include "identity.h"
 #include "platform/main_window.h"
 #include "platform/qt_text.h"
@@ -16,5 +17,6 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName(platform::qtText(identity::kApplicationId));
   const auto application = app::openApplication(argc, argv);
   const auto window = platform::openMainWindow();
+  const app::SessionEnd sessionEnd(*window);
   return QApplication::exec();
 }
