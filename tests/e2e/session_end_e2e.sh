@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The session ends with the window open, after a right-click turned the
-# window's colour from 255 to 65535, by each signal a logout or a terminal
-# sends. The colours are saved as a close saves them and the program ends
-# with status 0; a save that fails is told on standard error, never in a
-# box that would hold up the logout.
+# window's colour from 255 to 65535: by each signal a logout or a terminal
+# sends, and by a real X session manager (xsm). The colours are saved as a
+# close saves them and the program ends with status 0; a save that fails
+# is told on standard error, never in a box that would hold up the logout.
 set -euo pipefail
 binary="$1"
 source "$(dirname "$0")/x11_session.sh"
@@ -41,4 +41,29 @@ TERM,TERM,HUP lock ^form=65535$
 TERM file ^vorlix: The colours could not be saved:
 EOF
 
+# xsm starts the program from .xsmstartup in its HOME, checkpoints on
+# SIGUSR1 and ends the session on SIGTERM; Qt's own session management
+# answers it. A folder where the file goes makes the logout's save fail.
+rm -rf "$XDG_CONFIG_HOME"
+printf '#!/bin/sh\n"%s" 2>"%s/vorlix.log"\necho $? >"%s/status"\n' "$binary" "$E2E_TMP" \
+  "$E2E_TMP" >"$E2E_TMP/start"
+chmod +x "$E2E_TMP/start"
+echo "$E2E_TMP/start" >"$E2E_TMP/.xsmstartup"
+env -u ICEAUTHORITY -u SM_SAVE_DIR HOME="$E2E_TMP" XDG_RUNTIME_DIR="$E2E_TMP" xsm \
+  >"$E2E_TMP/xsm.log" 2>&1 &
+xsm_pid=$!
+E2E_PIDS+=($xsm_pid)
+find_window
+click 5 5 3
+kill -s USR1 "$xsm_pid"
+for _ in $(seq 50); do grep -qs '^form=65535$' "$conf" && break || sleep 0.1; done
+grep -qs '^form=65535$' "$conf" || fail "xsm's checkpoint did not save the colours"
+echo "ok: xsm's checkpoint saved the colours"
+rm "$conf" && mkdir "$conf"
+click 5 5 3
+kill -s TERM "$xsm_pid"
+for _ in $(seq 100); do [ -s "$E2E_TMP/status" ] && break || sleep 0.1; done
+[ "$(cat "$E2E_TMP/status" 2>/dev/null)" = 0 ] || fail "xsm's logout: status $(cat "$E2E_TMP/status")"
+grep -q 'is a folder, not a file' "$E2E_TMP/vorlix.log" || fail "the failure went untold"
+echo "ok: xsm's logout ended the program with 0, the failed save told on standard error"
 echo "session end-to-end: passed"
