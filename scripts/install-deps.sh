@@ -9,7 +9,7 @@ packages=(
   libgtest-dev
   qt6-base-dev libx11-dev
   clang libclang-rt-14-dev clang-format clang-tidy
-  xvfb xdotool x11-utils openbox imagemagick
+  xvfb xdotool x11-utils openbox imagemagick x11-session-utils x11-xserver-utils
   weston qt6-wayland
   at-spi2-core python3-pyatspi dbus-daemon qt6-gtk-platformtheme python3-xlib
   fonts-dejavu-core

@@ -3,11 +3,12 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <algorithm>
+#include <array>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <span>
 #include <string>
-#include <string_view>
 
 #include "identity.h"
 #include "platform/qt_text.h"
@@ -16,43 +17,127 @@ namespace vorlix::app {
 
 namespace {
 
-bool asksForInformation(std::span<char*> arguments) {
-  return std::ranges::any_of(arguments.subspan(1), [](std::string_view argument) {
-    return argument.starts_with("-h") || argument.starts_with("--h") ||
-           argument.starts_with("-v") || argument.starts_with("--v");
-  });
+enum class Request { Start, Help, Version };
+
+// The options QApplication and its platforms read, as Qt 6.4 reads them:
+// after one dash or two, with the value in the next argument, or after "="
+// for the few that allow that.
+struct QtOption {
+  std::string_view name;
+  bool takesValue;
+  bool valueAfterEquals = false;
+};
+
+constexpr std::array kQtOptions{
+    QtOption{"platform", true},
+    QtOption{"platformpluginpath", true},
+    QtOption{"platformtheme", true},
+    QtOption{"plugin", true},
+    QtOption{"qwindowgeometry", true},
+    QtOption{"geometry", true},
+    QtOption{"qwindowtitle", true},
+    QtOption{"title", true},
+    QtOption{"qwindowicon", true},
+    QtOption{"icon", true},
+    QtOption{"session", true},
+    QtOption{"display", true},
+    QtOption{"name", true},
+    QtOption{"visual", true},
+    QtOption{"style", true, true},
+    QtOption{"stylesheet", true, true},
+    QtOption{"qmljsdebugger", true, true},
+    QtOption{"reverse", false},
+    QtOption{"testability", false},
+    QtOption{"widgetcount", false},
+    QtOption{"nograb", false},
+    QtOption{"dograb", false},
+    QtOption{"qdevel", false},
+};
+
+// How many arguments the Qt option starting at `argument` takes up; 0 when
+// it is not one of Qt's.
+std::size_t qtOptionLength(std::string_view argument) {
+  if (argument.starts_with("--")) argument.remove_prefix(1);
+  if (!argument.starts_with('-')) return 0;
+  argument.remove_prefix(1);
+  const std::size_t equals = argument.find('=');
+  for (const QtOption& option : kQtOptions) {
+    if (option.name != argument.substr(0, equals)) continue;
+    if (equals != std::string_view::npos) return option.valueAfterEquals ? 1 : 0;
+    return option.takesValue ? 2 : 1;
+  }
+  return 0;
 }
 
-}  // namespace
+struct Reading {
+  Request request = Request::Start;
+  std::optional<std::string_view> refused;  // the first argument neither ours nor Qt's
+};
 
-std::optional<int> answerInformationOptions(int argc, char** argv) {
-  // The usual start has no such option, and skips the parser's set-up.
-  if (!asksForInformation({argv, static_cast<std::size_t>(argc)})) return std::nullopt;
+Reading read(std::span<char*> arguments) {
+  Reading reading;
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    const std::string_view argument = arguments[i];
+    if (argument == "-h" || argument == "--help") {
+      reading.request = Request::Help;
+    } else if (argument == "-v" || argument == "--version") {
+      if (reading.request == Request::Start) reading.request = Request::Version;
+    } else if (const std::size_t length = qtOptionLength(argument)) {
+      i += length - 1;
+    } else {
+      reading.refused = argument;
+      break;
+    }
+  }
+  return reading;
+}
+
+std::string helpText(int argc, char** argv) {
   // A core application names the program in the usage line without
-  // needing a display; the window's application comes after it.
+  // needing a display.
   int coreArgc = argc;
   const QCoreApplication core(coreArgc, argv);
   QCommandLineParser parser;
   parser.setApplicationDescription(platform::qtText(identity::kDescription));
-  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                QStringLiteral("Displays this help."));
-  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                   QStringLiteral("Displays the version."));
-  parser.addOption(help);
-  parser.addOption(version);
-  // Qt's own options (-platform, -style, …) are the window's business; only
-  // the two that need no display are looked at here.
-  parser.parse(QCoreApplication::arguments());
-  if (parser.isSet(help)) {
-    std::fputs(qPrintable(parser.helpText()), stdout);
-    return 0;
+  parser.addOption(
+      {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help.")});
+  parser.addOption(
+      {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Displays the version.")});
+  return platform::utf8(parser.helpText());
+}
+
+// Standard output may be a full disk or a closed pipe: that is said, and
+// the status says it too.
+int print(const std::string& text, std::string_view what) {
+  if (std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0) return 0;
+  complain("cannot write the " + std::string(what) + ": " + std::strerror(errno));
+  return kFailed;
+}
+
+}  // namespace
+
+std::optional<int> answerCommandLine(int argc, char** argv) {
+  const Reading reading = read({argv, static_cast<std::size_t>(argc)});
+  if (const auto refused = reading.refused) {
+    const bool option = refused->starts_with('-') && refused->size() > 1;
+    complain(std::string(option ? "unknown option '" : "unexpected argument '") +
+             std::string(*refused) + "'; see 'vorlix --help'.");
+    return kUnknownOption;
   }
-  if (parser.isSet(version)) {
-    const std::string line = std::string(identity::kName) + ' ' + std::string(identity::kVersion);
-    std::puts(line.c_str());
-    return 0;
+  switch (reading.request) {
+    case Request::Help:
+      return print(helpText(argc, argv), "help");
+    case Request::Version:
+      return print(std::string(identity::kName) + ' ' + std::string(identity::kVersion) + '\n',
+                   "version");
+    case Request::Start:
+      break;
   }
   return std::nullopt;
+}
+
+void complain(std::string_view text) {
+  std::fprintf(stderr, "vorlix: %.*s\n", static_cast<int>(text.size()), text.data());
 }
 
 }  // namespace vorlix::app

@@ -2,12 +2,24 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
-// --help and --version, answered before any window or display is needed.
+// The command line, read before any window or display is needed: --help and
+// --version are answered, Qt's own options (-platform, -style, …) are left
+// for Qt, and anything else is refused.
 namespace vorlix::app {
 
-// The exit status when the command line asked only for information, having
-// printed it; nullopt when the program should start.
-std::optional<int> answerInformationOptions(int argc, char** argv);
+// The exit statuses besides 0.
+inline constexpr int kFailed = 1;  // no display, or the help could not be written
+inline constexpr int kUnknownOption = 2;
+
+// The exit status when the program should not start: the command line
+// asked only for information, having printed it (or said why it could not),
+// or it held an option the program does not know, having said so on
+// standard error. nullopt when the program should start.
+std::optional<int> answerCommandLine(int argc, char** argv);
+
+// Writes "vorlix: TEXT" as one line on standard error.
+void complain(std::string_view text);
 
 }  // namespace vorlix::app

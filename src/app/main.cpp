@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
+#include "app/application.h"
 #include "app/command_line.h"
+#include "app/session_end.h"
 #include "identity.h"
 #include "platform/main_window.h"
 #include "platform/qt_text.h"
@@ -11,9 +13,10 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(platform::qtText(identity::kName));
   QApplication::setOrganizationName(platform::qtText(identity::kOrganisation));
   QApplication::setApplicationVersion(platform::qtText(identity::kVersion));
-  if (const auto status = app::answerInformationOptions(argc, argv)) return *status;
+  if (const auto status = app::answerCommandLine(argc, argv)) return *status;
   QGuiApplication::setDesktopFileName(platform::qtText(identity::kApplicationId));
-  QApplication application(argc, argv);
+  const auto application = app::openApplication(argc, argv);
   const auto window = platform::openMainWindow();
+  const app::SessionEnd sessionEnd(*window);
   return QApplication::exec();
 }

@@ -236,6 +236,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
 }
 
+std::optional<std::string> MainWindow::saveColoursNow() {
+  try {
+    colors::saveColours(model_, *store_);
+    return std::nullopt;
+  } catch (const settings::SettingsWriteError& error) {
+    return colors::saveFailureMessage(error);
+  }
+}
+
 // The rectangle and the fraction bars are drawn on the window, beneath
 // every control.
 void MainWindow::paintEvent(QPaintEvent* /*event*/) {

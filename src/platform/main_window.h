@@ -19,6 +19,7 @@
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "colors/recolouring.h"
 #include "platform/control_widgets.h"
@@ -49,6 +50,10 @@ class MainWindow final : public QWidget {
   std::optional<window::Control> controlOf(const QObject* object) const;
   // The pixel rectangle of an element (a line's is its bounding box).
   QRect pixelRect(window::Control control) const;
+  // Saves the colours now, as closing does, and gives the message to tell
+  // when that fails, for the caller to tell where no box holds anyone up:
+  // when the session ends with the window open.
+  std::optional<std::string> saveColoursNow();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/session_end.h"
+
+#include <QApplication>
+#include <QSessionManager>
+
+#include "app/command_line.h"
+#include "colors/saved_colours.h"
+
+namespace vorlix::app {
+
+SessionEnd::SessionEnd(platform::MainWindow& window) : window_(window) {
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { save(); });
+  connect(qApp, &QGuiApplication::saveStateRequest, this, [this](QSessionManager&) { save(); });
+  qApp->installEventFilter(this);
+}
+
+// The session manager's order to quit reaches the application as a Quit
+// event, on which Qt would close the window, and closing may show a box.
+// A Quit after the window has closed is Qt's own, and goes on.
+bool SessionEnd::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != qApp || event->type() != QEvent::Quit || !window_.isVisible()) return false;
+  end();
+  return true;
+}
+
+void SessionEnd::end() {
+  if (window_.isVisible()) save();
+  QCoreApplication::exit(0);
+}
+
+void SessionEnd::save() {
+  std::vector<window::Colour> colours;
+  for (const colors::StoredKey& stored : colors::storedKeys()) {
+    colours.push_back(window_.model().background(stored.element));
+  }
+  if (colours == tried_) return;
+  tried_ = std::move(colours);
+  if (const auto failure = window_.saveColoursNow()) complain(*failure);
+}
+
+}  // namespace vorlix::app

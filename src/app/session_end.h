@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <vector>
+
+#include "app/ending_signals.h"
+#include "platform/main_window.h"
+#include "window/colour.h"
+
+namespace vorlix::app {
+
+// The ways a session ends with the window open, each as sure as the close
+// box: the session manager's requests to save (a checkpoint, or the first
+// step of a logout) and its order to quit, and SIGTERM, SIGHUP or SIGINT.
+// Each saves the colours as closing does, but tells a failure on standard
+// error, since no message box may hold up a logout; the order to quit and
+// the signals then end the program with status 0. Each set of colours is
+// saved once: a session manager asks more than once as a logout begins.
+class SessionEnd final : public QObject {
+ public:
+  explicit SessionEnd(platform::MainWindow& window);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void save();
+  void end();
+
+  platform::MainWindow& window_;
+  std::vector<window::Colour> tried_;  // the colours last saved, or found unsaveable
+  EndingSignals endingSignals_{[this] { end(); }};
+};
+
+}  // namespace vorlix::app
