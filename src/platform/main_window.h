@@ -15,6 +15,7 @@
 
 #include "colors/recolouring.h"
 #include "colors/settings_store.h"
+#include "platform/announcer.h"
 #include "platform/control_widgets.h"
 #include "platform/message_box.h"
 #include "window/calculator_commands.h"
@@ -66,6 +67,7 @@ class MainWindow final : public QWidget {
   window::WindowModel model_;
   QtMessageBox messages_{this};
   window::CalculatorCommands commands_{model_, messages_};
+  Announcer announcer_{*this};
   colors::Recolouring recolouring_{model_};
   std::unique_ptr<colors::SettingsStore> store_;
   std::unique_ptr<QStyle> buttonStyle_;

@@ -195,8 +195,9 @@ class Desktop:
         return None
 
     def control(self, name):
-        """The one element of the main window with that accessible name."""
-        found = [c for c in self.frame if c.name == name]
+        """The one element of the main window with that accessible name; the
+        notification that speaks the last announcement is none."""
+        found = [c for c in self.frame if c.name == name and c.getRoleName() != "notification"]
         if len(found) != 1:
             raise AssertionError("%d elements named %r" % (len(found), name))
         return found[0]
