@@ -38,7 +38,7 @@ def enter():
             with open(_SESSION_BUS_CONFIG, encoding="utf-8") as template:
                 f.write(template.read().replace("@FOLDER@", folder))
         env = dict(os.environ)
-        for name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS",
+        for name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "QT_QPA_PLATFORM",
                      "AT_SPI_BUS_ADDRESS", "QT_QPA_PLATFORMTHEME", "GTK_THEME"):
             env.pop(name, None)
         env.update({
