@@ -11,7 +11,7 @@ packages=(
   clang libclang-rt-14-dev clang-format clang-tidy
   xvfb xdotool x11-utils openbox imagemagick
   weston qt6-wayland
-  at-spi2-core python3-pyatspi dbus-daemon qt6-gtk-platformtheme
+  at-spi2-core python3-pyatspi dbus-daemon qt6-gtk-platformtheme orca
   fonts-dejavu-core
   librsvg2-bin desktop-file-utils appstream file groff-base man-db
 )
