@@ -11,7 +11,7 @@ packages=(
   clang libclang-rt-14-dev clang-format clang-tidy
   xvfb xdotool x11-utils openbox imagemagick x11-session-utils x11-xserver-utils
   weston qt6-wayland
-  at-spi2-core python3-pyatspi dbus-daemon qt6-gtk-platformtheme python3-xlib
+  at-spi2-core python3-pyatspi dbus-daemon qt6-gtk-platformtheme python3-xlib orca
   fonts-dejavu-core
   librsvg2-bin desktop-file-utils appstream file groff-base man-db
 )

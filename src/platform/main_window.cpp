@@ -86,6 +86,7 @@ MainWindow::MainWindow(std::unique_ptr<settings::SettingsStore> store)
     describe(element.control);
   }
   model_.onChange([this](Control control, Property property) { showChange(control, property); });
+  commands_.onAnnouncement([this](const std::string& phrase) { announcer_.say(qtText(phrase)); });
   connectWidgets();
   watchRightClicks();
   model_.setFocus(Control::FirstNumerator);
@@ -158,6 +159,10 @@ void MainWindow::showChange(Control control, Property property) {
       widget->setFocus(Qt::OtherFocusReason);
       break;
   }
+  // Each result box describes the whole result.
+  if (std::ranges::find(window::kResultBoxes, control) != window::kResultBoxes.end()) {
+    for (const Control box : window::kResultBoxes) describe(box);
+  }
 }
 
 // The text colour follows the background, so that a light background keeps
@@ -183,8 +188,11 @@ void MainWindow::describe(Control control) {
   QWidget* widget = widgetFor(control);
   const auto description = window::descriptionOf(control);
   if (!widget || !description) return;
-  widget->setAccessibleName(qtText(window::spokenName(model_, control)));
-  widget->setAccessibleDescription(qtText(description->description));
+  // Qt tells assistive technology of every call, changed or not.
+  const QString name = qtText(window::spokenName(model_, control));
+  if (widget->accessibleName() != name) widget->setAccessibleName(name);
+  const QString spoken = qtText(window::spokenDescription(model_, control));
+  if (widget->accessibleDescription() != spoken) widget->setAccessibleDescription(spoken);
   if (!description->toolTip.empty()) widget->setToolTip(qtText(description->toolTip));
 }
 

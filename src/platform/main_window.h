@@ -22,6 +22,7 @@
 #include <string>
 
 #include "colors/recolouring.h"
+#include "platform/announcer.h"
 #include "platform/control_widgets.h"
 #include "platform/qt_message_box.h"
 #include "settings/settings_store.h"
@@ -78,6 +79,7 @@ class MainWindow final : public QWidget {
   window::WindowModel model_;
   QtMessageBox messages_{this};
   window::CalculatorCommands commands_{model_, messages_};
+  Announcer announcer_{*this};
   colors::Recolouring recolouring_{model_};
   std::unique_ptr<settings::SettingsStore> store_;
   ControlWidgets widgets_{};

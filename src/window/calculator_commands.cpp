@@ -5,6 +5,8 @@
 #include <stdexcept>
 
 #include "calc/calculation.h"
+#include "window/descriptions.h"
+#include "window/spoken_phrases.h"
 
 namespace vorlix::window {
 namespace {
@@ -52,6 +54,7 @@ void CalculatorCommands::calculate() {
     show(window_, ResultWhole, outcome.result->whole);
     show(window_, ResultNumerator, outcome.result->numerator);
     show(window_, ResultDenominator, outcome.result->denominator);
+    announce(spokenResult(*outcome.result));
   }
 }
 
@@ -59,11 +62,13 @@ void CalculatorCommands::startNew() {
   for (const Control box : kEntryOrder) window_.setText(box, "");
   emptyResult();
   window_.setFocus(Control::FirstNumerator);
+  announce(phrase(Phrase::Emptied, spokenName(window_, window_.focus())));
 }
 
 void CalculatorCommands::chooseOperator(Control button) {
   emptyResult();
   window_.setCaption(Control::OperatorLabel, window_.caption(button));
+  announce(spokenName(window_, Control::OperatorLabel));
 }
 
 KeyVerdict CalculatorCommands::filterTypedKey(Control box, CharacterCode code) {
@@ -89,6 +94,10 @@ KeyVerdict CalculatorCommands::filterButtonKey(Control button, CharacterCode cod
 
 void CalculatorCommands::emptyResult() {
   for (const Control box : kResultBoxes) window_.setText(box, "");
+}
+
+void CalculatorCommands::announce(const std::string& phrase) const {
+  if (announce_) announce_(phrase);
 }
 
 }  // namespace vorlix::window

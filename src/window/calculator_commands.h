@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "window/character_code.h"
 #include "window/message_box.h"
 #include "window/window_model.h"
@@ -12,6 +15,10 @@ namespace vorlix::window {
 
 enum class KeyVerdict { Pass, Cancel };
 
+// Called with what a screen reader should say of a change the focus does
+// not show: a result, an operation chosen, the boxes emptied.
+using AnnouncementListener = std::function<void(const std::string& phrase)>;
+
 class CalculatorCommands {
  public:
   CalculatorCommands(WindowModel& window, MessageBox& messages)
@@ -20,17 +27,21 @@ class CalculatorCommands {
   CalculatorCommands& operator=(const CalculatorCommands&) = delete;
   ~CalculatorCommands() = default;
 
+  void onAnnouncement(AnnouncementListener listener) { announce_ = std::move(listener); }
+
   // A click on any button: an operator button chooses its operator,
   // Calculate calculates, New starts a new calculation.
   void clickButton(Control button);
 
   // Shows the result of the two operands, or one message saying why there
-  // is none. The result boxes' visibility is reset first, whatever follows.
+  // is none (a result is also announced, a message is not). The result
+  // boxes' visibility is reset first, whatever follows.
   void calculate();
   // Empties every entry and result box and puts the focus in the first
-  // numerator; the operator stays.
+  // numerator, and announces both; the operator stays.
   void startNew();
-  // Empties the result boxes and makes the button's caption the operator.
+  // Empties the result boxes, makes the button's caption the operator and
+  // announces the operation.
   void chooseOperator(Control button);
 
   // A character typed into an entry box: digits and Backspace pass. Enter
@@ -43,9 +54,11 @@ class CalculatorCommands {
 
  private:
   void emptyResult();
+  void announce(const std::string& phrase) const;
 
   WindowModel& window_;
   MessageBox& messages_;
+  AnnouncementListener announce_;
 };
 
 }  // namespace vorlix::window

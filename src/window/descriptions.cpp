@@ -5,6 +5,7 @@
 #include <array>
 
 #include "window/layout.h"
+#include "window/spoken_phrases.h"
 
 namespace vorlix::window {
 namespace {
@@ -37,6 +38,14 @@ constexpr std::array kDescriptions{
     Description{Copyright, "", "Copyright notice", ""},
 };
 
+// What the result boxes show; nothing while they are empty.
+std::optional<calc::ResultDisplay> shownResult(const WindowModel& window) {
+  const auto box = [&](Control c) { return calc::BoxContent{window.text(c), window.visible(c)}; };
+  calc::ResultDisplay shown{box(ResultWhole), box(ResultNumerator), box(ResultDenominator)};
+  if ((shown.whole.text + shown.numerator.text + shown.denominator.text).empty()) return {};
+  return shown;
+}
+
 }  // namespace
 
 std::optional<Description> descriptionOf(Control control) {
@@ -57,7 +66,7 @@ std::string spokenName(const WindowModel& window, Control control) {
     case Window:
       return window.caption(Window);
     case OperatorLabel:
-      return "operation: " + std::string(operationInWords(window.caption(OperatorLabel)));
+      return phrase(Phrase::Operation, operationInWords(window.caption(OperatorLabel)));
     case Copyright:
       return window.caption(Copyright);
     default:
@@ -65,6 +74,14 @@ std::string spokenName(const WindowModel& window, Control control) {
   }
   const auto described = descriptionOf(control);
   return described ? std::string(described->name) : std::string{};
+}
+
+std::string spokenDescription(const WindowModel& window, Control control) {
+  if (std::ranges::find(kResultBoxes, control) != kResultBoxes.end()) {
+    if (const auto shown = shownResult(window)) return spokenResult(*shown);
+  }
+  const auto described = descriptionOf(control);
+  return described ? std::string(described->description) : std::string{};
 }
 
 }  // namespace vorlix::window

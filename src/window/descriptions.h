@@ -25,6 +25,10 @@ std::optional<Description> descriptionOf(Control control);
 // operator label by the operation it shows, in words.
 std::string spokenName(const WindowModel& window, Control control);
 
+// The description as it stands now: each result box describes the whole
+// result in one phrase while the boxes hold one.
+std::string spokenDescription(const WindowModel& window, Control control);
+
 // "+" is "add", "-" "subtract", "x" "multiply", "/" "divide"; any other
 // text is said as it is.
 std::string_view operationInWords(std::string_view symbol);

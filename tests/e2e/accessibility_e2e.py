@@ -72,13 +72,14 @@ class TreeMatchesTheTables(unittest.TestCase):
         self.assertEqual(name, "Vorlix 1.1")
 
     def test_every_element_has_its_role_name_and_description(self):
+        start_afresh()  # a result box describes the result while there is one
         rows = [row for row in table() if row[0] != "Window"]
         for kind, name, description in rows:
             with self.subTest(name=name):
                 element = desktop.control(name)
                 self.assertEqual(element.getRoleName(), ROLE_OF_KIND[kind])
                 self.assertEqual(element.description, description)
-        self.assertEqual(sorted(child.name for child in desktop.frame),
+        self.assertEqual(sorted(c.name for c in desktop.frame if c.getRoleName() != "notification"),
                          sorted(name for _, name, _ in rows),
                          "the window holds exactly the elements of the table")
 

@@ -38,7 +38,7 @@ def enter():
             with open(_SESSION_BUS_CONFIG, encoding="utf-8") as template:
                 f.write(template.read().replace("@FOLDER@", folder))
         env = dict(os.environ)
-        for name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS",
+        for name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "QT_QPA_PLATFORM",
                      "AT_SPI_BUS_ADDRESS", "QT_QPA_PLATFORMTHEME", "GTK_THEME"):
             env.pop(name, None)
         env.update({
@@ -196,8 +196,9 @@ class Desktop:
         return None
 
     def control(self, name):
-        """The one element of the main window with that accessible name."""
-        found = [c for c in self.frame if c.name == name]
+        """The one element of the main window with that accessible name; the
+        notification that speaks the last announcement is none."""
+        found = [c for c in self.frame if c.name == name and c.getRoleName() != "notification"]
         if len(found) != 1:
             raise AssertionError("%d elements named %r" % (len(found), name))
         return found[0]

@@ -5,6 +5,7 @@
 
 #include "recorded_messages.h"
 #include "result_text.h"
+#include "window/descriptions.h"
 
 namespace vorlix::window {
 namespace {
@@ -162,7 +163,10 @@ TEST_F(Commands, EnterMovesOnAndIsCancelled) {
   EXPECT_TRUE(messages.texts.empty());
 }
 
+// The result is announced; a message box speaks for itself.
 TEST_F(Commands, EnterInTheSecondDenominatorCalculatesAndPasses) {
+  std::vector<std::string> heard;
+  commands.onAnnouncement([&heard](const std::string& phrase) { heard.push_back(phrase); });
   enter("3", "4", "3", "4");
   window.setFocus(SecondDenominator);
   EXPECT_EQ(type(SecondDenominator, kEnter), KeyVerdict::Pass);
@@ -172,6 +176,7 @@ TEST_F(Commands, EnterInTheSecondDenominatorCalculatesAndPasses) {
   window.setText(FirstNumerator, "");
   EXPECT_EQ(type(SecondDenominator, kEnter), KeyVerdict::Pass);
   EXPECT_EQ(messages.texts, std::vector<std::string>{"Fractions missing"});
+  EXPECT_EQ(heard, std::vector<std::string>{"result: 1 1/2"});
 }
 
 TEST_F(Commands, EnterOnAFocusedButtonPressesItAndOtherKeysPass) {

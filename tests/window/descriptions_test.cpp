@@ -6,6 +6,7 @@
 #include <set>
 
 #include "window/layout.h"
+#include "window/spoken_phrases.h"
 
 namespace vorlix::window {
 namespace {
@@ -50,6 +51,17 @@ TEST(Descriptions, OperatorsAreSpokenAsWords) {
 TEST(Descriptions, TheWindowIsNamedByItsTitle) {
   const WindowModel window;
   EXPECT_EQ(spokenName(window, Window), "Vorlix 1.1");
+}
+
+// Only what is shown is spoken; a hidden box's text is not.
+TEST(Descriptions, TheResultIsSpokenAsShown) {
+  const std::pair<calc::ResultDisplay, const char*> rows[] = {
+      {{{"3", true}, {"5", true}, {"6", true}}, "result: 3 5/6"},
+      {{{"2", true}, {"0", false}, {"1", false}}, "result: 2"},
+      {{{"0", false}, {"5", true}, {"6", true}}, "result: 5/6"},
+      {{{"0", false}, {"0", false}, {"4", false}}, "result: 0"},
+  };
+  for (const auto& [shown, heard] : rows) EXPECT_EQ(spokenResult(shown), heard);
 }
 
 }  // namespace

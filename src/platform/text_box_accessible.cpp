@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/text_box_accessible.h"
+
+#include <QAccessibleWidget>
+#include <QLineEdit>
+
+namespace vorlix::platform {
+namespace {
+
+class TextBoxAccessible final : public QAccessibleWidget,
+                                public QAccessibleTextInterface,
+                                public QAccessibleEditableTextInterface {
+ public:
+  explicit TextBoxAccessible(QLineEdit* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    if (type == QAccessible::EditableTextInterface) {
+      return static_cast<QAccessibleEditableTextInterface*>(this);
+    }
+    return QAccessibleWidget::interface_cast(type);
+  }
+  QString text(QAccessible::Text kind) const override {
+    return kind == QAccessible::Value ? box().text() : QAccessibleWidget::text(kind);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = box().isReadOnly();
+    state.editable = !state.readOnly;
+    state.selectableText = true;
+    return state;
+  }
+
+  // The text: one run of no attributes covers it all.
+  QString attributes(int offset, int* start, int* end) const override {
+    const bool inside = offset >= 0 && offset < characterCount();
+    *start = inside ? 0 : offset;
+    *end = inside ? characterCount() : offset;
+    return {};
+  }
+  QString text(int start, int end) const override { return box().text().mid(start, end - start); }
+  int characterCount() const override { return static_cast<int>(box().text().size()); }
+  int cursorPosition() const override { return box().cursorPosition(); }
+  void setCursorPosition(int position) override { box().setCursorPosition(position); }
+  int selectionCount() const override { return box().hasSelectedText() ? 1 : 0; }
+  void selection(int index, int* start, int* end) const override {
+    const bool selected = index == 0 && box().hasSelectedText();
+    *start = selected ? box().selectionStart() : 0;
+    *end = selected ? box().selectionEnd() : 0;
+  }
+  void setSelection(int /*index*/, int start, int end) override {
+    box().setSelection(start, end - start);
+  }
+  void addSelection(int start, int end) override { setSelection(0, start, end); }
+  void removeSelection(int /*index*/) override { box().deselect(); }
+  QRect characterRect(int /*offset*/) const override { return {}; }  // not known outside Qt
+  int offsetAtPoint(const QPoint& point) const override {
+    return box().cursorPositionAt(box().mapFromGlobal(point));
+  }
+  void scrollToSubstring(int /*start*/, int end) override { box().setCursorPosition(end); }
+
+  // Editing replaces the whole text, as typing a box's contents anew does.
+  void deleteText(int start, int end) override { replaceText(start, end, {}); }
+  void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+  void replaceText(int start, int end, const QString& text) override {
+    box().setText(box().text().replace(start, end - start, text));
+  }
+
+ private:
+  QLineEdit& box() const { return *static_cast<QLineEdit*>(widget()); }
+};
+
+QAccessibleInterface* textBoxAccessible(const QString& /*className*/, QObject* object) {
+  auto* box = qobject_cast<QLineEdit*>(object);
+  return box ? new TextBoxAccessible(box) : nullptr;
+}
+
+}  // namespace
+
+void installTextBoxAccessibility() { QAccessible::installFactory(textBoxAccessible); }
+
+}  // namespace vorlix::platform

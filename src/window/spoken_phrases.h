@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "calc/mixed_number.h"
+
+// The sentences a screen reader speaks besides the elements' names and
+// descriptions, written in one table so that they are translated together.
+namespace vorlix::window {
+
+enum class Phrase : std::uint8_t {
+  Operation,  // the operator label's name: "operation: add"
+  Result,     // the result in one phrase: "result: 3 5/6"
+  Emptied,    // after New, with where the focus is now
+};
+
+// The phrase with `words` in its place.
+std::string phrase(Phrase which, std::string_view words);
+
+// What the result boxes show, as one phrase: "result: 3 5/6", "result: 2",
+// "result: 5/6", and "result: 0" when every box is hidden (1/2 - 1/2).
+std::string spokenResult(const calc::ResultDisplay& shown);
+
+}  // namespace vorlix::window
