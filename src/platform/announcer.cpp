@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <mutex>
 
 namespace vorlix::platform {
 namespace {
@@ -17,12 +18,14 @@ QAccessibleInterface* noticeAsNotification(const QString& /*className*/, QObject
   return notice ? new QAccessibleWidget(notice, QAccessible::Notification) : nullptr;
 }
 
+void presentNoticesAsNotifications() {
+  static std::once_flag installed;
+  std::call_once(installed, [] { QAccessible::installFactory(noticeAsNotification); });
+}
+
 }  // namespace
 
-Announcer::Announcer(QWidget& window) : window_(window) {
-  static const bool factoryInstalled = (QAccessible::installFactory(noticeAsNotification), true);
-  static_cast<void>(factoryInstalled);
-}
+Announcer::Announcer(QWidget& window) : window_(window) { presentNoticesAsNotifications(); }
 
 void Announcer::say(const QString& phrase) {
   if (!notice_) {
