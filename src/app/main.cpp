@@ -6,6 +6,7 @@
 #include "app/session_end.h"
 #include "identity.h"
 #include "platform/main_window.h"
+#include "platform/program_end.h"
 #include "platform/qt_text.h"
 
 int main(int argc, char* argv[]) {
@@ -18,5 +19,5 @@ int main(int argc, char* argv[]) {
   const auto application = app::openApplication(argc, argv);
   const auto window = platform::openMainWindow();
   const app::SessionEnd sessionEnd(*window);
-  return QApplication::exec();
+  return platform::endOfProgram(QApplication::exec());
 }

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "message_watcher.h"
+#include "platform/program_end.h"
 #include "script_runner.h"
 
 // vorlix-script [FILE]: runs a script from FILE, or from standard input.
@@ -23,5 +24,5 @@ int main(int argc, char* argv[]) {
   }
   vorlix::testing::MessageWatcher watcher;
   vorlix::testing::ScriptRunner runner;
-  return runner.run(argc == 2 ? file : std::cin);
+  return vorlix::platform::endOfProgram(runner.run(argc == 2 ? file : std::cin));
 }
