@@ -90,23 +90,15 @@ run_tests() {  # run_tests PRESET
   done < <(grep -o '[A-Za-z0-9_.]*: skipped: [^<]*' "$junit" | sort -u)
 }
 
-# clang-tidy reads the developer build's compile commands and moc's headers,
-# and looks at the product's sources only: not the tests, nor what moc
-# generates in the build folder. The checks and the headers looked at are
-# in .clang-tidy.
+# clang-tidy over src/, from the developer build's compile commands.
 run_clang_tidy() {
-  local step_started=$SECONDS log="$results/clang-tidy.log" status=0 files findings here
+  local step_started=$SECONDS log="$results/clang-tidy.log" findings files
   files=$(git ls-files 'src/*.cpp' | wc -l)
-  here="$(printf '%s' "$PWD" | sed 's/[][\.*^$+?(){}|]/\\&/g')"
-  run-clang-tidy -p build/dev -j "$(nproc)" -quiet "^$here/src/.*\.cpp$" >"$log" 2>&1 || status=$?
-  # A finding in a header is reported once for each file that includes it.
-  findings=$({ sed 's/\x1b\[[0-9;]*m//g' "$log" |
-    grep -E '^/.*:[0-9]+:[0-9]+: (warning|error): ' || true; } | sort -u | wc -l)
-  if [ "$status" -ne 0 ] || [ "$findings" -ne 0 ]; then
+  if ! findings=$(bash scripts/tidy.sh build/dev "$log"); then
     tail -n 60 "$log"
     failed_step clang-tidy clang-tidy
   fi
-  report clang-tidy "clang-tidy ($(clang-tidy --version | sed -n 's/.*LLVM version //p')): $findings findings in $files files, $(duration $((SECONDS - step_started))) beside the tests"
+  report clang-tidy "clang-tidy ($(clang-tidy --version | sed -n 's/.*LLVM version //p')): ${findings:-no} findings in $files files, $(duration $((SECONDS - step_started))) beside the tests"
 }
 
 run_fuzz() {
