@@ -3,7 +3,8 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <mutex>
+
+#include "platform/accessible_interfaces.h"
 
 namespace vorlix::platform {
 namespace {
@@ -13,19 +14,14 @@ class Notice final : public QWidget {
   explicit Notice(QWidget* parent) : QWidget(parent) {}
 };
 
-QAccessibleInterface* noticeAsNotification(const QString& /*className*/, QObject* object) {
+}  // namespace
+
+QAccessibleInterface* noticeAccessible(const QString& /*className*/, QObject* object) {
   auto* notice = dynamic_cast<Notice*>(object);
   return notice ? new QAccessibleWidget(notice, QAccessible::Notification) : nullptr;
 }
 
-void presentNoticesAsNotifications() {
-  static std::once_flag installed;
-  std::call_once(installed, [] { QAccessible::installFactory(noticeAsNotification); });
-}
-
-}  // namespace
-
-Announcer::Announcer(QWidget& window) : window_(window) { presentNoticesAsNotifications(); }
+Announcer::Announcer(QWidget& window) : window_(window) {}
 
 void Announcer::say(const QString& phrase) {
   if (!notice_) {

@@ -10,7 +10,6 @@
 #include <map>
 
 #include "platform/qt_fonts.h"
-#include "platform/text_box_accessible.h"
 
 namespace vorlix::platform {
 namespace {
@@ -112,8 +111,6 @@ void setTabOrder(const ControlWidgets& widgets) {
 }  // namespace
 
 ControlWidgets createControlWidgets(QWidget& window, QStyle& buttonStyle) {
-  static const bool textBoxesRead = (installTextBoxAccessibility(), true);
-  static_cast<void>(textBoxesRead);
   ControlWidgets widgets{};
   for (const ControlLayout& layout : window::windowLayout()) {
     QWidget* widget = createWidget(layout, window, buttonStyle);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/main_window.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,10 +11,10 @@
 #include <QStyleFactory>
 #include <QWindow>
 #include <algorithm>
-#include <mutex>
 
 #include "colors/saved_colours.h"
 #include "identity.h"
+#include "platform/accessible_interfaces.h"
 #include "platform/qt_colours.h"
 #include "platform/qt_fonts.h"
 #include "platform/qt_text.h"
@@ -35,18 +33,6 @@ using window::Property;
 constexpr std::array kShownProperties{Property::Text, Property::Caption, Property::Visible,
                                       Property::Background};
 
-// A screen reader should meet the window as a frame, as it meets other
-// programs' main windows, not as a plain panel.
-QAccessibleInterface* windowAsFrame(const QString& /*className*/, QObject* object) {
-  auto* window = qobject_cast<MainWindow*>(object);
-  return window ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
-}
-
-void presentWindowsAsFrames() {
-  static std::once_flag installed;
-  std::call_once(installed, [] { QAccessible::installFactory(windowAsFrame); });
-}
-
 // The buttons' style, which fills exactly their background colour. The
 // application owns it, so that it outlives every button.
 QStyle& buttonStyle() {
@@ -64,7 +50,7 @@ MainWindow::MainWindow(std::unique_ptr<settings::SettingsStore> store)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       store_(std::move(store)) {
-  presentWindowsAsFrames();
+  installAccessibleInterfaces();
   const window::ControlLayout& layout = window::layoutOf(Control::Window);
   setWindowIcon(genericWindowIcon());
   setFont(qtFont(layout.font));
