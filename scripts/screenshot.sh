@@ -17,24 +17,9 @@ if [ -z "$binary" ]; then
 fi
 
 work="$(mktemp -d)"
-pids=()
-finish() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap finish EXIT
-
 source scripts/virtual_screen.sh
-start_virtual_screen "$work" 1024x768
-pids+=("$VIRTUAL_SCREEN_PID")
-
-# The first start's colours and Qt's own style, whatever the caller's desktop.
-env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE QT_QPA_PLATFORM=xcb \
-  QT_SCALE_FACTOR=2 XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work" "$binary" &
-pids+=($!)
-window="$(timeout 10 xdotool search --sync --onlyvisible --name '^Vorlix ' | head -n 1)"
-xdotool windowfocus --sync "$window"
+show_vorlix_on_virtual_screen "$work" 1024x768 "$binary" QT_SCALE_FACTOR=2
+window="$WINDOW"
 
 # type_into X Y TEXT: clicks the box at (X, Y) of the unscaled window and types.
 type_into() {
