@@ -145,9 +145,10 @@ for step in formatting dev asan clang-tidy fuzz; do
   [ -e "$results/$step.summary" ] && cat "$results/$step.summary"
 done
 echo "total time: $(duration $((SECONDS - started)))"
-failed=$(cat "$results"/*.failed 2>/dev/null | paste -s -d ',' | sed 's/,/, /g')
+shopt -s nullglob
+failed=$(cat /dev/null "$results"/*.failed | paste -s -d ',' | sed 's/,/, /g')
 [ -z "$failed" ] || echo "failed steps: $failed"
-read -r passed failures skipped < <(cat "$results"/*.counts 2>/dev/null |
+read -r passed failures skipped < <(cat /dev/null "$results"/*.counts |
   awk '{p += $1; f += $2; s += $3} END {print p + 0, f + 0, s + 0}')
 echo "tests: $passed passed, $failures failed, $skipped skipped"
 [ -z "$failed" ]
