@@ -222,11 +222,7 @@ void MainWindow::keepOwnSize() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  try {
-    colors::saveColours(model_, *store_);
-  } catch (const settings::SettingsWriteError& error) {
-    showModalMessage(this, qtText(colors::saveFailureMessage(error)));
-  }
+  if (const auto failure = saveColoursNow()) showModalMessage(this, qtText(*failure));
   QWidget::closeEvent(event);
 }
 
