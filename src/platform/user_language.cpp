@@ -13,6 +13,16 @@ namespace {
 // Where the build embeds translations/vorlix_*.qm.
 const QString kTranslations = QStringLiteral(":/translations");
 
+// The locale messages are written in, as the C library reads it: C when
+// none is set.
+bool messagesInC() {
+  for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const QByteArray locale = qgetenv(variable);
+    if (!locale.isEmpty()) return locale == "C" || locale == "POSIX" || locale.startsWith("C.");
+  }
+  return true;
+}
+
 bool isEnglish(const QLocale& locale) {
   return locale.language() == QLocale::English || locale.language() == QLocale::C;
 }
@@ -38,10 +48,9 @@ std::string QtLanguage::translated(Translatable english) const {
 }
 
 const QtLanguage& userLanguage() {
-  // Qt reads LANGUAGE before the locale, as gettext does, but a C or POSIX
-  // locale means untranslated messages, as it does for gettext.
-  static const QtLanguage language(
-      QLocale::system().language() == QLocale::C ? QStringList() : QLocale::system().uiLanguages());
+  // Qt reads LANGUAGE before the locale, as gettext does; a C or POSIX
+  // locale means the texts as written, as it does for gettext.
+  static const QtLanguage language(messagesInC() ? QStringList() : QLocale::system().uiLanguages());
   return language;
 }
 

@@ -32,7 +32,8 @@ class QtLanguage final : public Language {
 };
 
 // The language of the user's desktop, as Qt reads it from LANGUAGE,
-// LC_ALL, LC_MESSAGES and LANG; English under the C and POSIX locales.
+// LC_ALL, LC_MESSAGES and LANG; English when the locale of messages is C
+// or POSIX (C.UTF-8 too), whatever LANGUAGE says.
 // Loaded once, on first use; it needs no application.
 const QtLanguage& userLanguage();
 
