@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++
   libgtest-dev
-  qt6-base-dev libx11-dev
+  qt6-base-dev libx11-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   clang libclang-rt-14-dev clang-format clang-tidy
   xvfb xdotool x11-utils openbox imagemagick x11-session-utils x11-xserver-utils
   weston qt6-wayland

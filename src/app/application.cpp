@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "platform/user_language.h"
 
 namespace vorlix::app {
 namespace {
@@ -80,33 +81,42 @@ std::string quoted(std::string_view text) {
   return result.append(text).append(1, '\'');
 }
 
+using platform::translated;
+
 // What was tried and could not be opened, as one sentence.
 std::string noDisplaySentence(const Arguments& arguments) {
   const std::string x11 = environment("DISPLAY");
   const std::string wayland = environment("WAYLAND_DISPLAY");
   const std::optional<std::string> given = optionValue(arguments, "display");
+  const Translatable display = translatable("CommandLine", "display %1 (%2)");
   std::vector<std::string> tried;
   for (const std::string& platform : platforms(arguments)) {
     if (platform == "xcb" && given) {
-      tried.push_back("display " + quoted(*given) + " (-display)");
+      tried.push_back(translated(display, {quoted(*given), "-display"}));
     } else if (platform == "xcb" && !x11.empty()) {
-      tried.push_back("display " + quoted(x11) + " (DISPLAY)");
+      tried.push_back(translated(display, {quoted(x11), "DISPLAY"}));
     } else if (platform.starts_with("wayland") && !wayland.empty()) {
-      tried.push_back("display " + quoted(wayland) + " (WAYLAND_DISPLAY)");
+      tried.push_back(translated(display, {quoted(wayland), "WAYLAND_DISPLAY"}));
     } else if (platform != "xcb" && !platform.starts_with("wayland")) {
-      tried.push_back("the platform " + quoted(platform));
+      tried.push_back(
+          translated(translatable("CommandLine", "the platform %1"), {quoted(platform)}));
     }
   }
   if (tried.empty() && x11.empty() && wayland.empty()) {
-    return "cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set.";
+    return translated(
+        translatable("CommandLine",
+                     "cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set."),
+        {});
   }
   if (tried.empty()) {
-    return std::string("cannot open a display: ") + (x11.empty() ? "DISPLAY" : "WAYLAND_DISPLAY") +
-           " is not set.";
+    return translated(translatable("CommandLine", "cannot open a display: %1 is not set."),
+                      {x11.empty() ? "DISPLAY" : "WAYLAND_DISPLAY"});
   }
-  std::string sentence = "cannot open";
-  for (std::size_t i = 0; i < tried.size(); ++i) sentence += (i == 0 ? " " : " nor ") + tried[i];
-  return sentence + ".";
+  std::string all = tried.front();
+  for (std::size_t i = 1; i < tried.size(); ++i) {
+    all = translated(translatable("CommandLine", "%1 nor %2"), {all, tried[i]});
+  }
+  return translated(translatable("CommandLine", "cannot open %1."), {all});
 }
 
 // Qt's last word when no platform could start is a fatal message with

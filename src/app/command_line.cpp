@@ -12,6 +12,7 @@
 
 #include "identity.h"
 #include "platform/qt_text.h"
+#include "platform/user_language.h"
 
 namespace vorlix::app {
 
@@ -97,20 +98,21 @@ std::string helpText(int argc, char** argv) {
   // needing a display.
   int coreArgc = argc;
   const QCoreApplication core(coreArgc, argv);
+  platform::translateQtTexts();
   QCommandLineParser parser;
-  parser.setApplicationDescription(platform::qtText(identity::kDescription));
-  parser.addOption(
-      {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help.")});
-  parser.addOption(
-      {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Displays the version.")});
+  parser.setApplicationDescription(platform::translated(identity::kDescription));
+  parser.addOption({{QStringLiteral("h"), QStringLiteral("help")},
+                    platform::translated(translatable("CommandLine", "Displays this help."))});
+  parser.addOption({{QStringLiteral("v"), QStringLiteral("version")},
+                    platform::translated(translatable("CommandLine", "Displays the version."))});
   return platform::utf8(parser.helpText());
 }
 
 // Standard output may be a full disk or a closed pipe: that is said, and
-// the status says it too.
-int print(const std::string& text, std::string_view what) {
+// the status says it too. `failure`'s "%1" stands for the cause.
+int print(const std::string& text, Translatable failure) {
   if (std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0) return 0;
-  complain("cannot write the " + std::string(what) + ": " + std::strerror(errno));
+  complain(platform::translated(failure, {std::strerror(errno)}));
   return kFailed;
 }
 
@@ -120,16 +122,18 @@ std::optional<int> answerCommandLine(int argc, char** argv) {
   const Reading reading = read({argv, static_cast<std::size_t>(argc)});
   if (const auto refused = reading.refused) {
     const bool option = refused->starts_with('-') && refused->size() > 1;
-    complain(std::string(option ? "unknown option '" : "unexpected argument '") +
-             std::string(*refused) + "'; see 'vorlix --help'.");
+    complain(platform::translated(
+        option ? translatable("CommandLine", "unknown option '%1'; see 'vorlix --help'.")
+               : translatable("CommandLine", "unexpected argument '%1'; see 'vorlix --help'."),
+        {*refused}));
     return kUnknownOption;
   }
   switch (reading.request) {
     case Request::Help:
-      return print(helpText(argc, argv), "help");
+      return print(helpText(argc, argv), translatable("CommandLine", "cannot write the help: %1"));
     case Request::Version:
       return print(std::string(identity::kName) + ' ' + std::string(identity::kVersion) + '\n',
-                   "version");
+                   translatable("CommandLine", "cannot write the version: %1"));
     case Request::Start:
       break;
   }

@@ -8,6 +8,7 @@
 #include "platform/main_window.h"
 #include "platform/program_end.h"
 #include "platform/qt_text.h"
+#include "platform/user_language.h"
 
 int main(int argc, char* argv[]) {
   using namespace vorlix;
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
   if (const auto status = app::answerCommandLine(argc, argv)) return *status;
   QGuiApplication::setDesktopFileName(platform::qtText(identity::kApplicationId));
   const auto application = app::openApplication(argc, argv);
+  platform::translateQtTexts();
   const auto window = platform::openMainWindow();
   const app::SessionEnd sessionEnd(*window);
   return platform::endOfProgram(QApplication::exec());

@@ -20,6 +20,8 @@ struct Operation {
 constexpr std::array kOperations{Operation{"+", sum}, Operation{"-", difference},
                                  Operation{"x", product}, Operation{"/", quotient}};
 
+constexpr Translatable kFractionsMissing = translatable("Messages", "Fractions missing");
+
 bool fractionsMissing(const CalculationInput& input) {
   return input.first.numerator.empty() || input.first.denominator.empty() ||
          input.second.numerator.empty() || input.second.denominator.empty();
@@ -53,14 +55,14 @@ std::optional<Fraction> evaluate(const CalculationInput& input) {
 
 }  // namespace
 
-Outcome calculate(const CalculationInput& input) {
-  if (fractionsMissing(input)) return Outcome::saying("Fractions missing");
+Outcome calculate(const CalculationInput& input, const Language& language) {
+  if (fractionsMissing(input)) return Outcome::saying(language.text(kFractionsMissing));
   try {
     const std::optional<Fraction> value = evaluate(input);
     if (!value) return {};
     return Outcome::showing(displayOf(toMixedNumber(*value)));
   } catch (const RunTimeError& error) {
-    return Outcome::saying(userMessage(error.code()));
+    return Outcome::saying(userMessage(error.code(), language));
   }
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calc/mixed_number.h"
+#include "language/translatable.h"
 
 namespace vorlix::calc {
 
@@ -38,7 +39,7 @@ struct Outcome {
 // Checks that both fractions are there, converts the texts (numerators and
 // denominators first, then the whole parts), folds each positive whole part
 // into its numerator and applies the operation. The first failing step
-// decides the message; nothing after it runs.
-Outcome calculate(const CalculationInput& input);
+// decides the message, in `language`; nothing after it runs.
+Outcome calculate(const CalculationInput& input, const Language& language = english());
 
 }  // namespace vorlix::calc

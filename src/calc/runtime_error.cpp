@@ -1,23 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/runtime_error.h"
 
-namespace vorlix::calc {
+#include <algorithm>
+#include <array>
 
-std::string description(ErrorCode code) {
-  switch (code) {
-    case ErrorCode::Overflow:
-      return "Overflow";
-    case ErrorCode::DivisionByZero:
-      return "Division by zero";
-    case ErrorCode::TypeMismatch:
-      return "Type mismatch";
-  }
-  return "Unknown error";
+namespace vorlix::calc {
+namespace {
+
+struct ErrorText {
+  ErrorCode code{};
+  Translatable description;
+};
+
+constexpr std::array kDescriptions{
+    ErrorText{ErrorCode::Overflow, translatable("Messages", "Overflow")},
+    ErrorText{ErrorCode::DivisionByZero, translatable("Messages", "Division by zero")},
+    ErrorText{ErrorCode::TypeMismatch, translatable("Messages", "Type mismatch")},
+};
+
+constexpr Translatable kUnknown = translatable("Messages", "Unknown error");
+// Overflow is the one error told in a sentence of its own.
+constexpr Translatable kTooBig = translatable("Messages", "Sorry that number is to big for me.");
+
+Translatable describing(ErrorCode code) {
+  const auto found = std::ranges::find(kDescriptions, code, &ErrorText::code);
+  return found == kDescriptions.end() ? kUnknown : found->description;
 }
 
-std::string userMessage(ErrorCode code) {
-  if (code == ErrorCode::Overflow) return "Sorry that number is to big for me.";
-  return std::to_string(static_cast<int>(code)) + "  " + description(code);
+}  // namespace
+
+std::string description(ErrorCode code) { return english().text(describing(code)); }
+
+std::string userMessage(ErrorCode code, const Language& language) {
+  if (code == ErrorCode::Overflow) return language.text(kTooBig);
+  return std::to_string(static_cast<int>(code)) + "  " + language.text(describing(code));
 }
 
 RunTimeError::RunTimeError(ErrorCode code) : std::runtime_error(description(code)), code_(code) {}

@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "language/translatable.h"
+
 namespace vorlix::calc {
 
 // The closed set of run-time errors a calculation can raise. The numbers are
@@ -15,10 +17,12 @@ enum class ErrorCode : std::int16_t {
   TypeMismatch = 13,    // a text that is not a number
 };
 
+// What went wrong, in English.
 std::string description(ErrorCode code);
 
-// The one mapping from an error to the text of its message box.
-std::string userMessage(ErrorCode code);
+// The one mapping from an error to the text of its message box: the number
+// and two spaces before the description, in the user's language.
+std::string userMessage(ErrorCode code, const Language& language = english());
 
 // Raising one abandons the calculation up to the command's error handler.
 class RunTimeError : public std::runtime_error {

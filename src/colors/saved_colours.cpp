@@ -65,8 +65,10 @@ void saveColours(const window::WindowModel& window, settings::SettingsStore& sto
   store.write(kSection, values);
 }
 
-std::string saveFailureMessage(const settings::SettingsWriteError& error) {
-  return std::string("The colours could not be saved: ") + error.what();
+std::string saveFailureMessage(const settings::SettingsWriteError& error,
+                               const Language& language) {
+  return filledIn(language.text(translatable("SaveFailure", "The colours could not be saved: {}")),
+                  error.inWords(language));
 }
 
 }  // namespace vorlix::colors

@@ -38,7 +38,8 @@ void saveColours(const window::WindowModel& window, settings::SettingsStore& sto
 // within the signed 32-bit range; nullopt for anything else.
 std::optional<window::Colour> parseStoredColour(std::string_view text);
 
-// What the user is told when the colours could not be saved.
-std::string saveFailureMessage(const settings::SettingsWriteError& error);
+// What the user is told, in `language`, when the colours could not be saved.
+std::string saveFailureMessage(const settings::SettingsWriteError& error,
+                               const Language& language = english());
 
 }  // namespace vorlix::colors

@@ -46,9 +46,10 @@ QStyle& buttonStyle() {
 
 }  // namespace
 
-MainWindow::MainWindow(std::unique_ptr<settings::SettingsStore> store)
+MainWindow::MainWindow(std::unique_ptr<settings::SettingsStore> store, const Language& language)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      language_(language),
       store_(std::move(store)) {
   installAccessibleInterfaces();
   const window::ControlLayout& layout = window::layoutOf(Control::Window);
@@ -175,11 +176,13 @@ void MainWindow::describe(Control control) {
   const auto description = window::descriptionOf(control);
   if (!widget || !description) return;
   // Qt tells assistive technology of every call, changed or not.
-  const QString name = qtText(window::spokenName(model_, control));
+  const QString name = qtText(window::spokenName(model_, control, language_));
   if (widget->accessibleName() != name) widget->setAccessibleName(name);
-  const QString spoken = qtText(window::spokenDescription(model_, control));
+  const QString spoken = qtText(window::spokenDescription(model_, control, language_));
   if (widget->accessibleDescription() != spoken) widget->setAccessibleDescription(spoken);
-  if (!description->toolTip.empty()) widget->setToolTip(qtText(description->toolTip));
+  if (!description->toolTip.source.empty()) {
+    widget->setToolTip(qtText(language_.text(description->toolTip)));
+  }
 }
 
 // System colours are the theme's: when it changes, every element is
@@ -231,7 +234,7 @@ std::optional<std::string> MainWindow::saveColoursNow() {
     colors::saveColours(model_, *store_);
     return std::nullopt;
   } catch (const settings::SettingsWriteError& error) {
-    return colors::saveFailureMessage(error);
+    return colors::saveFailureMessage(error, language_);
   }
 }
 

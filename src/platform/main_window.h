@@ -25,6 +25,7 @@
 #include "platform/announcer.h"
 #include "platform/control_widgets.h"
 #include "platform/qt_message_box.h"
+#include "platform/user_language.h"
 #include "settings/settings_store.h"
 #include "window/calculator_commands.h"
 #include "window/window_model.h"
@@ -40,8 +41,10 @@ class MainWindow final : public QWidget {
   Q_OBJECT
 
  public:
-  // Builds the window and restores the colours saved in `store`.
-  explicit MainWindow(std::unique_ptr<settings::SettingsStore> store);
+  // Builds the window, every text in `language`, and restores the colours
+  // saved in `store`.
+  explicit MainWindow(std::unique_ptr<settings::SettingsStore> store,
+                      const Language& language = userLanguage());
   ~MainWindow() override;
   Q_DISABLE_COPY_MOVE(MainWindow)
 
@@ -76,9 +79,10 @@ class MainWindow final : public QWidget {
   bool filterWindowMouse(const QMouseEvent& event);
   window::Control elementAt(QPoint point) const;
 
-  window::WindowModel model_;
+  const Language& language_;
+  window::WindowModel model_{language_};
   QtMessageBox messages_{this};
-  window::CalculatorCommands commands_{model_, messages_};
+  window::CalculatorCommands commands_{model_, messages_, language_};
   Announcer announcer_{*this};
   colors::Recolouring recolouring_{model_};
   std::unique_ptr<settings::SettingsStore> store_;

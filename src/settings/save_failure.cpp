@@ -11,28 +11,41 @@ namespace vorlix::settings {
 namespace {
 
 struct Sentence {
-  SaveFailure reason;
-  std::string_view text;  // "%p" stands for the path, "%c" for the cause, "%t" the target
+  SaveFailure reason{};
+  Translatable text;  // "%p" stands for the path, "%c" for the cause, "%t" the target
 };
 
 constexpr std::array kSentences{
-    Sentence{SaveFailure::FolderNotFile, "%p is a folder, not a file."},
-    Sentence{SaveFailure::FileNotFolder, "%p is a file, not a folder."},
-    Sentence{SaveFailure::FolderNotCreated, "the folder %p could not be created."},
-    Sentence{SaveFailure::NotAFile, "%p is a pipe or a device, not a file."},
-    Sentence{SaveFailure::ReadOnlyFile, "%p is read-only."},
-    Sentence{SaveFailure::LockedByAnother, "the settings file %p is locked by another program."},
-    Sentence{SaveFailure::LockFolder, "the lock file %p is a folder, not a file."},
-    Sentence{SaveFailure::LockNotAFile, "the lock file %p is a pipe or a device, not a file."},
-    Sentence{SaveFailure::LockLinkDangling,
-             "the lock file %p is a link to %t, which does not exist."},
-    Sentence{SaveFailure::LockNotRemoved, "the lock file %p could not be removed: %c."},
-    Sentence{SaveFailure::LockNotCreated, "the lock file %p could not be created: %c."},
-    Sentence{SaveFailure::NotStorable, "the value of %p cannot be stored in a settings file."},
-    Sentence{SaveFailure::ReadFailed, "%p could not be read: %c."},
+    Sentence{SaveFailure::FolderNotFile,
+             translatable("SaveFailure", "%p is a folder, not a file.")},
+    Sentence{SaveFailure::FileNotFolder,
+             translatable("SaveFailure", "%p is a file, not a folder.")},
+    Sentence{SaveFailure::FolderNotCreated,
+             translatable("SaveFailure", "the folder %p could not be created.")},
+    Sentence{SaveFailure::NotAFile,
+             translatable("SaveFailure", "%p is a pipe or a device, not a file.")},
+    Sentence{SaveFailure::ReadOnlyFile, translatable("SaveFailure", "%p is read-only.")},
+    Sentence{SaveFailure::LockedByAnother,
+             translatable("SaveFailure", "the settings file %p is locked by another program.")},
+    Sentence{SaveFailure::LockFolder,
+             translatable("SaveFailure", "the lock file %p is a folder, not a file.")},
+    Sentence{SaveFailure::LockNotAFile,
+             translatable("SaveFailure", "the lock file %p is a pipe or a device, not a file.")},
+    Sentence{
+        SaveFailure::LockLinkDangling,
+        translatable("SaveFailure", "the lock file %p is a link to %t, which does not exist.")},
+    Sentence{SaveFailure::LockNotRemoved,
+             translatable("SaveFailure", "the lock file %p could not be removed: %c.")},
+    Sentence{SaveFailure::LockNotCreated,
+             translatable("SaveFailure", "the lock file %p could not be created: %c.")},
+    Sentence{SaveFailure::NotStorable,
+             translatable("SaveFailure", "the value of %p cannot be stored in a settings file.")},
+    Sentence{SaveFailure::ReadFailed, translatable("SaveFailure", "%p could not be read: %c.")},
     Sentence{SaveFailure::NotKeptAside,
-             "%p cannot be read as settings and could not be kept aside: %c."},
-    Sentence{SaveFailure::OwnerNotKept, "%p could not be given back to its owner: %c."},
+             translatable("SaveFailure",
+                          "%p cannot be read as settings and could not be kept aside: %c.")},
+    Sentence{SaveFailure::OwnerNotKept,
+             translatable("SaveFailure", "%p could not be given back to its owner: %c.")},
 };
 
 // strerror's text in lower case, as it reads inside a sentence.
@@ -45,8 +58,8 @@ std::string cause(int error) {
 }
 
 // The sentence with its placeholders filled in.
-SettingsWriteError failure(std::string_view sentence, std::string_view path, int error,
-                           std::string_view target = {}) {
+std::string completed(std::string_view sentence, std::string_view path, int error,
+                      std::string_view target) {
   std::string text;
   for (std::size_t i = 0; i < sentence.size(); ++i) {
     const char next = i + 1 < sentence.size() ? sentence[i + 1] : '\0';
@@ -57,7 +70,17 @@ SettingsWriteError failure(std::string_view sentence, std::string_view path, int
     text += next == 'p' ? std::string(path) : next == 'c' ? cause(error) : std::string(target);
     ++i;
   }
-  return SettingsWriteError{text};
+  return text;
+}
+
+// Said in each language as the error is told, with the cause the system
+// gives in that language.
+SettingsWriteError failure(Translatable sentence, std::string_view path, int error,
+                           std::string_view target = {}) {
+  return SettingsWriteError([sentence, path = std::string(path), error,
+                             target = std::string(target)](const Language& language) {
+    return completed(language.text(sentence), path, error, target);
+  });
 }
 
 bool isFolder(std::string_view path) {
@@ -72,7 +95,7 @@ SettingsWriteError saveFailure(SaveFailure reason, std::string_view path, int er
   for (const Sentence& sentence : kSentences) {
     if (sentence.reason == reason) return failure(sentence.text, path, error, target);
   }
-  return failure("%p could not be written.", path, error);
+  return failure(translatable("SaveFailure", "%p could not be written."), path, error);
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): a file, then the folder it is in
@@ -80,17 +103,20 @@ SettingsWriteError writeFailure(std::string_view file, std::string_view folder, 
   switch (error) {
     case ENOSPC:
     case EDQUOT:
-      return failure("%p could not be written; the disk may be full.", file, error);
+      return failure(translatable("SaveFailure", "%p could not be written; the disk may be full."),
+                     file, error);
     case EACCES:
     case EPERM:
-      return failure("the folder %p is read-only.", folder, error);
+      return failure(translatable("SaveFailure", "the folder %p is read-only."), folder, error);
     case EROFS:
-      return failure("the folder %p is on a read-only file system.", folder, error);
+      return failure(translatable("SaveFailure", "the folder %p is on a read-only file system."),
+                     folder, error);
     case ENOENT:
-      if (!isFolder(folder)) return failure("the folder %p does not exist.", folder, error);
-      return failure("%p could not be written: %c.", file, error);
+      if (!isFolder(folder))
+        return failure(translatable("SaveFailure", "the folder %p does not exist."), folder, error);
+      return failure(translatable("SaveFailure", "%p could not be written: %c."), file, error);
     default:
-      return failure("%p could not be written: %c.", file, error);
+      return failure(translatable("SaveFailure", "%p could not be written: %c."), file, error);
   }
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "language/translatable.h"
+
 namespace vorlix::settings {
 
 struct StoredValue {
@@ -17,10 +19,21 @@ struct StoredValue {
 
 using StoredSection = std::map<std::string, std::string, std::less<>>;  // key to text
 
-// Could not store the values; what() says why, in the user's words.
+// Could not store the values; what() says why in the user's words, in
+// English, and inWords() in any language.
 class SettingsWriteError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  using Wording = std::function<std::string(const Language&)>;
+  explicit SettingsWriteError(const std::string& english) : std::runtime_error(english) {}
+  explicit SettingsWriteError(Wording wording)
+      : std::runtime_error(wording(english())), wording_(std::move(wording)) {}
+
+  std::string inWords(const Language& language) const {
+    return wording_ ? wording_(language) : std::string(what());
+  }
+
+ private:
+  Wording wording_;
 };
 
 // The per-user settings store: text values under a section and a key.

@@ -48,13 +48,14 @@ void CalculatorCommands::calculate() {
   const calc::Outcome outcome =
       calc::calculate({operand(window_, FirstWhole, FirstNumerator, FirstDenominator),
                        window_.caption(OperatorLabel),
-                       operand(window_, SecondWhole, SecondNumerator, SecondDenominator)});
+                       operand(window_, SecondWhole, SecondNumerator, SecondDenominator)},
+                      language_);
   if (outcome.message) messages_.show(*outcome.message);
   if (outcome.result) {
     show(window_, ResultWhole, outcome.result->whole);
     show(window_, ResultNumerator, outcome.result->numerator);
     show(window_, ResultDenominator, outcome.result->denominator);
-    announce(spokenResult(*outcome.result));
+    announce(spokenResult(*outcome.result, language_));
   }
 }
 
@@ -62,13 +63,13 @@ void CalculatorCommands::startNew() {
   for (const Control box : kEntryOrder) window_.setText(box, "");
   emptyResult();
   window_.setFocus(Control::FirstNumerator);
-  announce(phrase(Phrase::Emptied, spokenName(window_, window_.focus())));
+  announce(phrase(Phrase::Emptied, spokenName(window_, window_.focus(), language_), language_));
 }
 
 void CalculatorCommands::chooseOperator(Control button) {
   emptyResult();
   window_.setCaption(Control::OperatorLabel, window_.caption(button));
-  announce(spokenName(window_, Control::OperatorLabel));
+  announce(spokenName(window_, Control::OperatorLabel, language_));
 }
 
 KeyVerdict CalculatorCommands::filterTypedKey(Control box, CharacterCode code) {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "language/translatable.h"
 #include "window/character_code.h"
 #include "window/message_box.h"
 #include "window/window_model.h"
@@ -21,8 +22,10 @@ using AnnouncementListener = std::function<void(const std::string& phrase)>;
 
 class CalculatorCommands {
  public:
-  CalculatorCommands(WindowModel& window, MessageBox& messages)
-      : window_(window), messages_(messages) {}
+  // Messages and announcements are told in `language`.
+  CalculatorCommands(WindowModel& window, MessageBox& messages,
+                     const Language& language = english())
+      : window_(window), messages_(messages), language_(language) {}
   CalculatorCommands(const CalculatorCommands&) = delete;
   CalculatorCommands& operator=(const CalculatorCommands&) = delete;
   ~CalculatorCommands() = default;
@@ -58,6 +61,7 @@ class CalculatorCommands {
 
   WindowModel& window_;
   MessageBox& messages_;
+  const Language& language_;
   AnnouncementListener announce_;
 };
 

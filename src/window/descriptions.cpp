@@ -12,30 +12,55 @@ namespace {
 
 using enum Control;
 
-constexpr std::string_view kTypeDigits = "Type digits; Enter moves to the next box";
+constexpr Translatable kTypeDigits =
+    translatable("Descriptions", "Type digits; Enter moves to the next box");
+constexpr Translatable kNone{};
+
+constexpr Description described(Control control, Translatable name, Translatable description,
+                                Translatable toolTip = kNone) {
+  return {control, name, description, toolTip};
+}
 
 constexpr std::array kDescriptions{
-    Description{Window, "", "Calculator for mixed fractions", ""},
-    Description{FirstWhole, "first number, whole part", kTypeDigits, ""},
-    Description{FirstNumerator, "first number, numerator", kTypeDigits, ""},
-    Description{FirstDenominator, "first number, denominator", kTypeDigits, ""},
-    Description{OperatorLabel, "", "The operation Calculate applies", ""},
-    Description{SecondWhole, "second number, whole part", "Type digits", ""},
-    Description{SecondNumerator, "second number, numerator", kTypeDigits, ""},
-    Description{SecondDenominator, "second number, denominator", "Type digits; Enter calculates",
-                ""},
-    Description{EqualsLabel, "equals", "", ""},
-    Description{ResultWhole, "result, whole part", "Shown when the result has a whole part", ""},
-    Description{ResultNumerator, "result, numerator", "Shown when the result has a fraction", ""},
-    Description{ResultDenominator, "result, denominator", "Shown when the result has a fraction",
-                ""},
-    Description{AddButton, "add", "Choose addition", "add"},
-    Description{SubtractButton, "subtract", "Choose subtraction", "subtract"},
-    Description{MultiplyButton, "multiply", "Choose multiplication", "multiply"},
-    Description{DivideButton, "divide", "Choose division", "divide"},
-    Description{NewButton, "New", "Empty every box (Alt+N)", "Empty every box (Alt+N)"},
-    Description{CalculateButton, "Calculate", "Show the result (Alt+C)", "Show the result (Alt+C)"},
-    Description{Copyright, "", "Copyright notice", ""},
+    described(Window, kNone, translatable("Descriptions", "Calculator for mixed fractions")),
+    described(FirstWhole, translatable("Descriptions", "first number, whole part"), kTypeDigits),
+    described(FirstNumerator, translatable("Descriptions", "first number, numerator"), kTypeDigits),
+    described(FirstDenominator, translatable("Descriptions", "first number, denominator"),
+              kTypeDigits),
+    described(OperatorLabel, kNone,
+              translatable("Descriptions", "The operation Calculate applies")),
+    described(SecondWhole, translatable("Descriptions", "second number, whole part"),
+              translatable("Descriptions", "Type digits")),
+    described(SecondNumerator, translatable("Descriptions", "second number, numerator"),
+              kTypeDigits),
+    described(SecondDenominator, translatable("Descriptions", "second number, denominator"),
+              translatable("Descriptions", "Type digits; Enter calculates")),
+    described(EqualsLabel, translatable("Descriptions", "equals"), kNone),
+    described(ResultWhole, translatable("Descriptions", "result, whole part"),
+              translatable("Descriptions", "Shown when the result has a whole part")),
+    described(ResultNumerator, translatable("Descriptions", "result, numerator"),
+              translatable("Descriptions", "Shown when the result has a fraction")),
+    described(ResultDenominator, translatable("Descriptions", "result, denominator"),
+              translatable("Descriptions", "Shown when the result has a fraction")),
+    described(AddButton, translatable("Descriptions", "add"),
+              translatable("Descriptions", "Choose addition"), translatable("Descriptions", "add")),
+    described(SubtractButton, translatable("Descriptions", "subtract"),
+              translatable("Descriptions", "Choose subtraction"),
+              translatable("Descriptions", "subtract")),
+    described(MultiplyButton, translatable("Descriptions", "multiply"),
+              translatable("Descriptions", "Choose multiplication"),
+              translatable("Descriptions", "multiply")),
+    described(DivideButton, translatable("Descriptions", "divide"),
+              translatable("Descriptions", "Choose division"),
+              translatable("Descriptions", "divide")),
+    // The access keys named here are those of the captions in each language.
+    described(NewButton, translatable("Descriptions", "New"),
+              translatable("Descriptions", "Empty every box (Alt+N)"),
+              translatable("Descriptions", "Empty every box (Alt+N)")),
+    described(CalculateButton, translatable("Descriptions", "Calculate"),
+              translatable("Descriptions", "Show the result (Alt+C)"),
+              translatable("Descriptions", "Show the result (Alt+C)")),
+    described(Copyright, kNone, translatable("Descriptions", "Copyright notice")),
 };
 
 // What the result boxes show; nothing while they are empty.
@@ -54,34 +79,37 @@ std::optional<Description> descriptionOf(Control control) {
   return *found;
 }
 
-std::string_view operationInWords(std::string_view symbol) {
+std::string operationInWords(std::string_view symbol, const Language& language) {
   for (const Control button : kOperatorButtons) {
-    if (layoutOf(button).caption == symbol) return descriptionOf(button)->name;
+    if (layoutOf(button).caption.source == symbol)
+      return language.text(descriptionOf(button)->name);
   }
-  return symbol;
+  return std::string(symbol);
 }
 
-std::string spokenName(const WindowModel& window, Control control) {
+std::string spokenName(const WindowModel& window, Control control, const Language& language) {
   switch (control) {
     case Window:
       return window.caption(Window);
     case OperatorLabel:
-      return phrase(Phrase::Operation, operationInWords(window.caption(OperatorLabel)));
+      return phrase(Phrase::Operation, operationInWords(window.caption(OperatorLabel), language),
+                    language);
     case Copyright:
       return window.caption(Copyright);
     default:
       break;
   }
-  const auto described = descriptionOf(control);
-  return described ? std::string(described->name) : std::string{};
+  const auto found = descriptionOf(control);
+  return found ? language.text(found->name) : std::string{};
 }
 
-std::string spokenDescription(const WindowModel& window, Control control) {
+std::string spokenDescription(const WindowModel& window, Control control,
+                              const Language& language) {
   if (std::ranges::find(kResultBoxes, control) != kResultBoxes.end()) {
-    if (const auto shown = shownResult(window)) return spokenResult(*shown);
+    if (const auto shown = shownResult(window)) return spokenResult(*shown, language);
   }
-  const auto described = descriptionOf(control);
-  return described ? std::string(described->description) : std::string{};
+  const auto found = descriptionOf(control);
+  return found ? language.text(found->description) : std::string{};
 }
 
 }  // namespace vorlix::window

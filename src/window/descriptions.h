@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "language/translatable.h"
 #include "window/control.h"
 #include "window/window_model.h"
 
@@ -12,25 +13,27 @@
 namespace vorlix::window {
 
 struct Description {
-  Control control;
-  std::string_view name;         // what the element is
-  std::string_view description;  // what it does, or how to use it
-  std::string_view toolTip;      // empty: none
+  Control control{};
+  Translatable name;         // what the element is
+  Translatable description;  // what it does, or how to use it
+  Translatable toolTip;      // empty: none
 };
 
 // One row for every element a widget shows; the drawn shapes have none.
 std::optional<Description> descriptionOf(Control control);
 
-// The name as it stands now: the window is named by its title, and the
-// operator label by the operation it shows, in words.
-std::string spokenName(const WindowModel& window, Control control);
+// The name as it stands now, in `language`: the window is named by its
+// title, and the operator label by the operation it shows, in words.
+std::string spokenName(const WindowModel& window, Control control,
+                       const Language& language = english());
 
-// The description as it stands now: each result box describes the whole
-// result in one phrase while the boxes hold one.
-std::string spokenDescription(const WindowModel& window, Control control);
+// The description as it stands now, in `language`: each result box
+// describes the whole result in one phrase while the boxes hold one.
+std::string spokenDescription(const WindowModel& window, Control control,
+                              const Language& language = english());
 
 // "+" is "add", "-" "subtract", "x" "multiply", "/" "divide"; any other
 // text is said as it is.
-std::string_view operationInWords(std::string_view symbol);
+std::string operationInWords(std::string_view symbol, const Language& language = english());
 
 }  // namespace vorlix::window

@@ -37,7 +37,7 @@ constexpr ControlLayout result(Control box, Geometry at, int tab, bool visible) 
           .tabIndex = tab,
           .visibleAtStart = visible};
 }
-constexpr ControlLayout symbol(Control label, std::string_view caption, Geometry at,
+constexpr ControlLayout symbol(Control label, Translatable caption, Geometry at,
                                Alignment alignment, int tab) {
   return {.control = label,
           .kind = ControlKind::Label,
@@ -48,7 +48,7 @@ constexpr ControlLayout symbol(Control label, std::string_view caption, Geometry
           .alignment = alignment,
           .tabIndex = tab};
 }
-constexpr ControlLayout button(Control control, std::string_view caption, Geometry at, Colour back,
+constexpr ControlLayout button(Control control, Translatable caption, Geometry at, Colour back,
                                Font font, int tab) {
   return {.control = control,
           .kind = ControlKind::CommandButton,
@@ -60,9 +60,11 @@ constexpr ControlLayout button(Control control, std::string_view caption, Geomet
           .alignment = Alignment::Center,
           .tabIndex = tab};
 }
+// The operators read the same in every language, and the calculation
+// compares the operator label's caption with them.
 constexpr ControlLayout operatorButton(Control control, std::string_view caption, Geometry at,
                                        int tab) {
-  return button(control, caption, at, kButtonFace, kOperatorFont, tab);
+  return button(control, verbatim(caption), at, kButtonFace, kOperatorFont, tab);
 }
 constexpr ControlLayout fractionBar(Control bar, int left, int length) {
   return {.control = bar, .kind = ControlKind::Line, .geometry = {left, 960, length, 0}};
@@ -70,7 +72,7 @@ constexpr ControlLayout fractionBar(Control bar, int left, int length) {
 
 constexpr std::array kLayout{
     ControlLayout{.control = Window,
-                  .caption = identity::kWindowTitle,
+                  .caption = verbatim(identity::kWindowTitle),
                   .geometry = {0, 0, 6180, 3120},
                   .background = kRed},
     ControlLayout{.control = OperatorFrame,
@@ -83,11 +85,11 @@ constexpr std::array kLayout{
     entry(FirstWhole, {1080, 840, 540, 285}, 15),
     entry(FirstNumerator, {1680, 600, 540, 285}, 0),
     entry(FirstDenominator, {1680, 1080, 540, 285}, 1),
-    symbol(OperatorLabel, "+", {2235, 720, 375, 495}, Alignment::Center, 9),
+    symbol(OperatorLabel, verbatim("+"), {2235, 720, 375, 495}, Alignment::Center, 9),
     entry(SecondWhole, {2640, 840, 540, 285}, 16),
     entry(SecondNumerator, {3240, 600, 540, 285}, 2),
     entry(SecondDenominator, {3240, 1080, 540, 285}, 3),
-    symbol(EqualsLabel, "=", {3960, 720, 375, 465}, Alignment::Left, 10),
+    symbol(EqualsLabel, verbatim("="), {3960, 720, 375, 465}, Alignment::Left, 10),
     result(ResultWhole, {4440, 840, 655, 285}, 4, false),
     result(ResultNumerator, {5280, 600, 655, 285}, 7, true),
     result(ResultDenominator, {5280, 1080, 655, 285}, 5, true),
@@ -95,8 +97,10 @@ constexpr std::array kLayout{
     operatorButton(SubtractButton, "-", {240, 960, 495, 435}, 11),
     operatorButton(MultiplyButton, "x", {240, 1560, 495, 435}, 13),
     operatorButton(DivideButton, "/", {240, 2160, 495, 375}, 14),
-    button(NewButton, "&New", {1080, 1800, 2415, 615}, kOrange, kCommandFont, 8),
-    button(CalculateButton, "&Calculate", {3760, 1800, 2175, 615}, kMagenta, kCommandFont, 6),
+    button(NewButton, translatable("Window", "&New"), {1080, 1800, 2415, 615}, kOrange,
+           kCommandFont, 8),
+    button(CalculateButton, translatable("Window", "&Calculate"), {3760, 1800, 2175, 615}, kMagenta,
+           kCommandFont, 6),
     ControlLayout{.control = Copyright,
                   .kind = ControlKind::Label,
                   .caption = identity::kCopyright,

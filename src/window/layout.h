@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "language/translatable.h"
 #include "window/colour.h"
 #include "window/control.h"
 
@@ -36,7 +37,7 @@ struct Geometry {
 struct ControlLayout {
   Control control = Control::Window;
   ControlKind kind = ControlKind::Window;
-  std::string_view caption{};
+  Translatable caption{};
   Geometry geometry{};
   std::optional<Colour> background{};  // nullopt: transparent
   Colour foreground = rgb(0, 0, 0);

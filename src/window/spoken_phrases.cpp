@@ -7,33 +7,32 @@
 namespace vorlix::window {
 namespace {
 
-constexpr std::string_view kWords = "{}";  // where a phrase's words go
-
+// "{}" is where a phrase's words go.
 struct PhraseText {
-  Phrase phrase;
-  std::string_view text;
+  Phrase phrase{};
+  Translatable text;
 };
 
 constexpr std::array kPhrases{
-    PhraseText{Phrase::Operation, "operation: {}"},
-    PhraseText{Phrase::Result, "result: {}"},
-    PhraseText{Phrase::Emptied, "every box is empty; {}"},
+    PhraseText{Phrase::Operation, translatable("SpokenPhrases", "operation: {}")},
+    PhraseText{Phrase::Result, translatable("SpokenPhrases", "result: {}")},
+    PhraseText{Phrase::Emptied, translatable("SpokenPhrases", "every box is empty; {}")},
 };
 
 }  // namespace
 
-std::string phrase(Phrase which, std::string_view words) {
-  std::string text(std::ranges::find(kPhrases, which, &PhraseText::phrase)->text);
-  return text.replace(text.find(kWords), kWords.size(), words);
+std::string phrase(Phrase which, std::string_view words, const Language& language) {
+  return filledIn(language.text(std::ranges::find(kPhrases, which, &PhraseText::phrase)->text),
+                  words);
 }
 
-std::string spokenResult(const calc::ResultDisplay& shown) {
+std::string spokenResult(const calc::ResultDisplay& shown, const Language& language) {
   std::string number = shown.whole.visible ? shown.whole.text : "";
   if (shown.numerator.visible) {
     if (!number.empty()) number += ' ';
     number += shown.numerator.text + '/' + shown.denominator.text;
   }
-  return phrase(Phrase::Result, number.empty() ? "0" : number);
+  return phrase(Phrase::Result, number.empty() ? "0" : number, language);
 }
 
 }  // namespace vorlix::window

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calc/mixed_number.h"
+#include "language/translatable.h"
 
 // The sentences a screen reader speaks besides the elements' names and
 // descriptions, written in one table so that they are translated together.
@@ -17,11 +18,11 @@ enum class Phrase : std::uint8_t {
   Emptied,    // after New, with where the focus is now
 };
 
-// The phrase with `words` in its place.
-std::string phrase(Phrase which, std::string_view words);
+// The phrase in `language` with `words` in its place.
+std::string phrase(Phrase which, std::string_view words, const Language& language = english());
 
 // What the result boxes show, as one phrase: "result: 3 5/6", "result: 2",
 // "result: 5/6", and "result: 0" when every box is hidden (1/2 - 1/2).
-std::string spokenResult(const calc::ResultDisplay& shown);
+std::string spokenResult(const calc::ResultDisplay& shown, const Language& language = english());
 
 }  // namespace vorlix::window

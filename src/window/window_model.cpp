@@ -17,10 +17,10 @@ void require(bool holds, Control control, const char* what) {
 
 }  // namespace
 
-WindowModel::WindowModel() {
+WindowModel::WindowModel(const Language& language) {
   for (const ControlLayout& layout : windowLayout()) {
     Element& element = at(layout.control);
-    element.words = layout.caption;
+    element.words = language.text(layout.caption);
     element.visible = layout.visibleAtStart;
     element.background = layout.background;
   }

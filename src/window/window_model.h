@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "language/translatable.h"
 #include "window/colour.h"
 #include "window/control.h"
 
@@ -27,8 +28,9 @@ using ChangeListener = std::function<void(Control, Property)>;
 
 class WindowModel {
  public:
-  // Every element as the layout creates it; the focus in the first numerator.
-  WindowModel();
+  // Every element as the layout creates it, the captions in `language`; the
+  // focus in the first numerator.
+  explicit WindowModel(const Language& language = english());
   WindowModel(const WindowModel&) = delete;
   WindowModel& operator=(const WindowModel&) = delete;
   ~WindowModel() = default;

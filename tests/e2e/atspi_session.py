@@ -48,6 +48,8 @@ def enter():
             "XDG_CACHE_HOME": os.path.join(folder, "cache"),
             "XDG_DATA_HOME": os.path.join(folder, "data"),
             "XDG_RUNTIME_DIR": folder,
+            # What is read and spoken is compared in English.
+            "LC_ALL": "C.UTF-8", "LANGUAGE": "",
         })
         done = subprocess.run(
             ["dbus-run-session", "--config-file=" + config, "--",

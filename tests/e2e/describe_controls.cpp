@@ -39,7 +39,7 @@ int main() {
     if (layout.kind == ControlKind::Rectangle || layout.kind == ControlKind::Line) continue;
     const auto description = vorlix::window::descriptionOf(layout.control);
     std::cout << kindName(layout.kind) << '\t' << vorlix::window::spokenName(fresh, layout.control)
-              << '\t' << (description ? description->description : "") << '\n';
+              << '\t' << (description ? description->description.source : "") << '\n';
   }
   return 0;
 }

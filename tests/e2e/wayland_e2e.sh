@@ -23,6 +23,7 @@ fail() {
 }
 
 export XDG_RUNTIME_DIR="$work" XDG_CONFIG_HOME="$work/config"
+export LC_ALL=C.UTF-8 LANGUAGE=''  # the English texts, whatever the caller's
 export WAYLAND_DISPLAY=vorlix-e2e QT_QPA_PLATFORM=wayland
 # Qt's Wayland plugin and libwayland-client keep a few allocations until the
 # process ends, outside this program's code: under the sanitizer build the

@@ -14,6 +14,8 @@ export XDG_CACHE_HOME="$E2E_TMP/cache"
 # display the caller's shell names.
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
+# The texts compared are the English ones, whatever the caller's language.
+export LC_ALL=C.UTF-8 LANGUAGE=''
 # A session manager of the caller's desktop stays out of the test.
 unset SESSION_MANAGER
 # Without a session bus, libdbus keeps a buffer of Qt's attempt to reach

@@ -35,6 +35,9 @@ int main(int argc, char* argv[]) {
   QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
   qputenv("XDG_RUNTIME_DIR", config.path().toUtf8());
+  // The texts compared are the English ones, whatever the caller's language.
+  qputenv("LC_ALL", "C.UTF-8");
+  qunsetenv("LANGUAGE");
   QApplication application(argc, argv);
   QTimer watchdog;
   watchForUnexpectedMessageBoxes(watchdog);

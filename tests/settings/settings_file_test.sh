@@ -17,6 +17,8 @@ trap cleanup EXIT
 export XDG_CONFIG_HOME="$work/config"
 export XDG_RUNTIME_DIR="$work/runtime"
 export QT_QPA_PLATFORM=offscreen
+# The messages compared are the English ones, whatever the caller's language.
+export LC_ALL=C.UTF-8 LANGUAGE=''
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 conf="$XDG_CONFIG_HOME/Vorlix/Vorlix.conf"
 

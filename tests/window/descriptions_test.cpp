@@ -42,7 +42,7 @@ TEST(Descriptions, OperatorsAreSpokenAsWords) {
                                                      {DivideButton, "divide"}};
   for (const auto& [button, word] : buttons) {
     EXPECT_EQ(spokenName(window, button), word);
-    EXPECT_EQ(descriptionOf(button)->toolTip, word);
+    EXPECT_EQ(descriptionOf(button)->toolTip.source, word);
     window.setCaption(OperatorLabel, window.caption(button));
     EXPECT_EQ(spokenName(window, OperatorLabel), std::string("operation: ") + word);
   }

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Every text the user reads is written in English in the table or function
+// that owns it, as translatable("Context", "text"). lupdate collects those
+// calls into translations/ (it is told that translatable is its
+// QT_TRANSLATE_NOOP, so the two arguments must be string literals); the
+// program asks a Language for each text as it composes what the user reads.
+namespace vorlix {
+
+struct Translatable {
+  std::string_view context;  // empty: a verbatim text, the same in every language
+  std::string_view source;   // the English text
+};
+
+constexpr Translatable translatable(std::string_view context, std::string_view source) {
+  return {context, source};
+}
+
+// A text that reads the same in every language: an operator, a title.
+constexpr Translatable verbatim(std::string_view text) { return {{}, text}; }
+
+// The language the user reads. The core asks it for every text it puts
+// together, so that a number or a path lands inside a translated sentence.
+class Language {
+ public:
+  virtual ~Language() = default;
+  std::string text(Translatable english) const {
+    return english.context.empty() ? std::string(english.source) : translated(english);
+  }
+
+ private:
+  // The text in this language; the English source where it has none.
+  virtual std::string translated(Translatable english) const = 0;
+};
+
+// The texts as written.
+class English final : public Language {
+  std::string translated(Translatable english) const override {
+    return std::string(english.source);
+  }
+};
+
+inline const Language& english() {
+  static const English language;
+  return language;
+}
+
+// `pattern` with `words` in place of its first "{}".
+inline std::string filledIn(std::string pattern, std::string_view words) {
+  constexpr std::string_view kWords = "{}";
+  const std::size_t at = pattern.find(kWords);
+  return at == std::string::npos ? pattern : pattern.replace(at, kWords.size(), words);
+}
+
+}  // namespace vorlix

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/user_language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+
+#include "platform/qt_text.h"
+
+namespace vorlix::platform {
+namespace {
+
+// Where the build embeds translations/vorlix_*.qm.
+const QString kTranslations = QStringLiteral(":/translations");
+
+// The locale messages are written in, as the C library reads it: C when
+// none is set.
+bool messagesInC() {
+  for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const QByteArray locale = qgetenv(variable);
+    if (!locale.isEmpty()) return locale == "C" || locale == "POSIX" || locale.startsWith("C.");
+  }
+  return true;
+}
+
+bool isEnglish(const QLocale& locale) {
+  return locale.language() == QLocale::English || locale.language() == QLocale::C;
+}
+
+}  // namespace
+
+QtLanguage::QtLanguage(const QStringList& uiLanguages) {
+  for (const QString& uiLanguage : uiLanguages) {
+    const QLocale locale(uiLanguage);
+    if (isEnglish(locale)) return;
+    // "vorlix_de_DE", then "vorlix_de".
+    if (translator_.load(QStringLiteral("vorlix_") + locale.name(), kTranslations)) {
+      name_ = QLocale::languageToCode(locale.language());
+      return;
+    }
+  }
+}
+
+std::string QtLanguage::translated(Translatable english) const {
+  const QString text = translator_.translate(std::string(english.context).c_str(),
+                                             std::string(english.source).c_str());
+  return text.isEmpty() ? std::string(english.source) : utf8(text);
+}
+
+const QtLanguage& userLanguage() {
+  // Qt reads LANGUAGE before the locale, as gettext does; a C or POSIX
+  // locale means the texts as written, as it does for gettext.
+  static const QtLanguage language(messagesInC() ? QStringList() : QLocale::system().uiLanguages());
+  return language;
+}
+
+QString translated(Translatable english) { return qtText(userLanguage().text(english)); }
+
+std::string translated(Translatable english, const std::vector<std::string_view>& words) {
+  const std::string pattern = userLanguage().text(english);
+  std::string text;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const std::size_t word =
+        i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '1') : words.size();
+    if (pattern[i] != '%' || word >= words.size()) {
+      text += pattern[i];
+      continue;
+    }
+    text += words[word];
+    ++i;
+  }
+  return text;
+}
+
+void translateQtTexts() {
+  const QString name = userLanguage().name();
+  if (name.isEmpty()) return;
+  auto* qtTexts = new QTranslator(QCoreApplication::instance());
+  if (qtTexts->load(QStringLiteral("qtbase_") + name,
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(qtTexts);
+  }
+}
+
+}  // namespace vorlix::platform

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "language/translatable.h"
+
+namespace vorlix::platform {
+
+// One of the languages the user reads, with Vorlix's translation into it.
+// English, the language the texts are written in, needs none: nothing is
+// loaded for it, nor for a language Vorlix has no translation into.
+class QtLanguage final : public Language {
+ public:
+  // The first of `uiLanguages` ("de-DE", "fr", …, the user's first choice
+  // first) that is English or has a translation; English when none has.
+  explicit QtLanguage(const QStringList& uiLanguages);
+
+  // "de", "fr", …; empty for English.
+  QString name() const { return name_; }
+
+ private:
+  std::string translated(Translatable english) const override;
+
+  QTranslator translator_;
+  QString name_;
+};
+
+// The language of the user's desktop, as Qt reads it from LANGUAGE,
+// LC_ALL, LC_MESSAGES and LANG; English when the locale of messages is C
+// or POSIX (C.UTF-8 too), whatever LANGUAGE says.
+// Loaded once, on first use; it needs no application.
+const QtLanguage& userLanguage();
+
+// A text in the user's language, for Qt.
+QString translated(Translatable english);
+// A text in the user's language with the first of `words` in place of its
+// "%1", the second in place of "%2", and so on, byte for byte.
+std::string translated(Translatable english, const std::vector<std::string_view>& words);
+
+// Gives the running application Qt's own translation into the user's
+// language, for the texts Qt writes itself: a message box's OK button,
+// the headings of --help.
+void translateQtTexts();
+
+}  // namespace vorlix::platform

@@ -1,0 +1,330 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Zeigt diese Hilfe an.</translation>
+    </message>
+    <message>
+        <source>Displays the version.</source>
+        <translation>Zeigt die Version an.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;; see &apos;vorlix --help&apos;.</source>
+        <translation>unbekannte Option „%1“; siehe „vorlix --help“.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;; see &apos;vorlix --help&apos;.</source>
+        <translation>unerwartetes Argument „%1“; siehe „vorlix --help“.</translation>
+    </message>
+    <message>
+        <source>cannot write the help: %1</source>
+        <translation>die Hilfe kann nicht ausgegeben werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the version: %1</source>
+        <translation>die Version kann nicht ausgegeben werden: %1</translation>
+    </message>
+    <message>
+        <source>display %1 (%2)</source>
+        <translation>die Anzeige %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the platform %1</source>
+        <translation>die Plattform %1</translation>
+    </message>
+    <message>
+        <source>cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>kann keine Anzeige öffnen: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.</translation>
+    </message>
+    <message>
+        <source>cannot open a display: %1 is not set.</source>
+        <translation>kann keine Anzeige öffnen: %1 ist nicht gesetzt.</translation>
+    </message>
+    <message>
+        <source>%1 nor %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1.</source>
+        <translation>kann %1 nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>A calculator for mixed fractions</source>
+        <translation>Ein Rechner für gemischte Brüche</translation>
+    </message>
+</context>
+<context>
+    <name>Descriptions</name>
+    <message>
+        <source>Type digits; Enter moves to the next box</source>
+        <translation>Ziffern eingeben; die Eingabetaste springt ins nächste Feld</translation>
+    </message>
+    <message>
+        <source>Calculator for mixed fractions</source>
+        <translation>Rechner für gemischte Brüche</translation>
+    </message>
+    <message>
+        <source>first number, whole part</source>
+        <translation>erste Zahl, ganzzahliger Teil</translation>
+    </message>
+    <message>
+        <source>first number, numerator</source>
+        <translation>erste Zahl, Zähler</translation>
+    </message>
+    <message>
+        <source>first number, denominator</source>
+        <translation>erste Zahl, Nenner</translation>
+    </message>
+    <message>
+        <source>The operation Calculate applies</source>
+        <translation>Die Rechenart, die „Berechnen“ ausführt</translation>
+    </message>
+    <message>
+        <source>second number, whole part</source>
+        <translation>zweite Zahl, ganzzahliger Teil</translation>
+    </message>
+    <message>
+        <source>Type digits</source>
+        <translation>Ziffern eingeben</translation>
+    </message>
+    <message>
+        <source>second number, numerator</source>
+        <translation>zweite Zahl, Zähler</translation>
+    </message>
+    <message>
+        <source>second number, denominator</source>
+        <translation>zweite Zahl, Nenner</translation>
+    </message>
+    <message>
+        <source>Type digits; Enter calculates</source>
+        <translation>Ziffern eingeben; die Eingabetaste berechnet</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>result, whole part</source>
+        <translation>Ergebnis, ganzzahliger Teil</translation>
+    </message>
+    <message>
+        <source>Shown when the result has a whole part</source>
+        <translation>Erscheint, wenn das Ergebnis einen ganzzahligen Teil hat</translation>
+    </message>
+    <message>
+        <source>result, numerator</source>
+        <translation>Ergebnis, Zähler</translation>
+    </message>
+    <message>
+        <source>Shown when the result has a fraction</source>
+        <translation>Erscheint, wenn das Ergebnis einen Bruch enthält</translation>
+    </message>
+    <message>
+        <source>result, denominator</source>
+        <translation>Ergebnis, Nenner</translation>
+    </message>
+    <message>
+        <source>add</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Choose addition</source>
+        <translation>Addition wählen</translation>
+    </message>
+    <message>
+        <source>subtract</source>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Choose subtraction</source>
+        <translation>Subtraktion wählen</translation>
+    </message>
+    <message>
+        <source>multiply</source>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>Choose multiplication</source>
+        <translation>Multiplikation wählen</translation>
+    </message>
+    <message>
+        <source>divide</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Choose division</source>
+        <translation>Division wählen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Empty every box (Alt+N)</source>
+        <translation>Alle Felder leeren (Alt+N)</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>Show the result (Alt+C)</source>
+        <translation>Ergebnis anzeigen (Alt+B)</translation>
+    </message>
+    <message>
+        <source>Copyright notice</source>
+        <translation>Urheberrechtshinweis</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Fractions missing</source>
+        <translation>Brüche fehlen</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division durch null</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Sorry that number is to big for me.</source>
+        <translation>Diese Zahl ist mir leider zu groß.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <source>%p is a folder, not a file.</source>
+        <translation>%p ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>%p is a file, not a folder.</source>
+        <translation>%p ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>the folder %p could not be created.</source>
+        <translation>der Ordner %p konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>%p is a pipe or a device, not a file.</source>
+        <translation>%p ist eine Pipe oder ein Gerät, keine Datei.</translation>
+    </message>
+    <message>
+        <source>%p is read-only.</source>
+        <translation>%p ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>the settings file %p is locked by another program.</source>
+        <translation>die Einstellungsdatei %p ist von einem anderen Programm gesperrt.</translation>
+    </message>
+    <message>
+        <source>the lock file %p is a folder, not a file.</source>
+        <translation>die Sperrdatei %p ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>the lock file %p is a pipe or a device, not a file.</source>
+        <translation>die Sperrdatei %p ist eine Pipe oder ein Gerät, keine Datei.</translation>
+    </message>
+    <message>
+        <source>the lock file %p is a link to %t, which does not exist.</source>
+        <translation>die Sperrdatei %p verweist auf %t, das es nicht gibt.</translation>
+    </message>
+    <message>
+        <source>the lock file %p could not be removed: %c.</source>
+        <translation>die Sperrdatei %p konnte nicht entfernt werden: %c.</translation>
+    </message>
+    <message>
+        <source>the lock file %p could not be created: %c.</source>
+        <translation>die Sperrdatei %p konnte nicht angelegt werden: %c.</translation>
+    </message>
+    <message>
+        <source>the value of %p cannot be stored in a settings file.</source>
+        <translation>der Wert von %p lässt sich nicht in einer Einstellungsdatei speichern.</translation>
+    </message>
+    <message>
+        <source>%p could not be read: %c.</source>
+        <translation>%p konnte nicht gelesen werden: %c.</translation>
+    </message>
+    <message>
+        <source>%p cannot be read as settings and could not be kept aside: %c.</source>
+        <translation>%p ist als Einstellungen nicht lesbar und konnte nicht beiseitegelegt werden: %c.</translation>
+    </message>
+    <message>
+        <source>%p could not be given back to its owner: %c.</source>
+        <translation>%p konnte seinem Eigentümer nicht zurückgegeben werden: %c.</translation>
+    </message>
+    <message>
+        <source>%p could not be written.</source>
+        <translation>%p konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%p could not be written; the disk may be full.</source>
+        <translation>%p konnte nicht geschrieben werden; vielleicht ist der Datenträger voll.</translation>
+    </message>
+    <message>
+        <source>the folder %p is read-only.</source>
+        <translation>der Ordner %p ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>the folder %p is on a read-only file system.</source>
+        <translation>der Ordner %p liegt auf einem schreibgeschützten Dateisystem.</translation>
+    </message>
+    <message>
+        <source>the folder %p does not exist.</source>
+        <translation>der Ordner %p existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%p could not be written: %c.</source>
+        <translation>%p konnte nicht geschrieben werden: %c.</translation>
+    </message>
+    <message>
+        <source>The colours could not be saved: {}</source>
+        <translation>Die Farben konnten nicht gespeichert werden: {}</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenPhrases</name>
+    <message>
+        <source>operation: {}</source>
+        <translation>Rechenart: {}</translation>
+    </message>
+    <message>
+        <source>result: {}</source>
+        <translation>Ergebnis: {}</translation>
+    </message>
+    <message>
+        <source>every box is empty; {}</source>
+        <translation>alle Felder sind leer; {}</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Berechnen</translation>
+    </message>
+    <message>
+        <source>© 2026 The Vorlix developers</source>
+        <translation>© 2026 Die Vorlix-Entwickler</translation>
+    </message>
+</context>
+</TS>

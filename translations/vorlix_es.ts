@@ -1,0 +1,330 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Displays the version.</source>
+        <translation>Muestra la versión.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;; see &apos;vorlix --help&apos;.</source>
+        <translation>opción desconocida «%1»; consulte «vorlix --help».</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;; see &apos;vorlix --help&apos;.</source>
+        <translation>argumento inesperado «%1»; consulte «vorlix --help».</translation>
+    </message>
+    <message>
+        <source>cannot write the help: %1</source>
+        <translation>no se puede escribir la ayuda: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the version: %1</source>
+        <translation>no se puede escribir la versión: %1</translation>
+    </message>
+    <message>
+        <source>display %1 (%2)</source>
+        <translation>la pantalla %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the platform %1</source>
+        <translation>la plataforma %1</translation>
+    </message>
+    <message>
+        <source>cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>no se puede abrir una pantalla: no está definida ni DISPLAY ni WAYLAND_DISPLAY.</translation>
+    </message>
+    <message>
+        <source>cannot open a display: %1 is not set.</source>
+        <translation>no se puede abrir una pantalla: %1 no está definida.</translation>
+    </message>
+    <message>
+        <source>%1 nor %2</source>
+        <translation>%1 ni %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1.</source>
+        <translation>no se puede abrir %1.</translation>
+    </message>
+    <message>
+        <source>A calculator for mixed fractions</source>
+        <translation>Una calculadora de fracciones mixtas</translation>
+    </message>
+</context>
+<context>
+    <name>Descriptions</name>
+    <message>
+        <source>Type digits; Enter moves to the next box</source>
+        <translation>Escriba dígitos; Intro pasa a la casilla siguiente</translation>
+    </message>
+    <message>
+        <source>Calculator for mixed fractions</source>
+        <translation>Calculadora de fracciones mixtas</translation>
+    </message>
+    <message>
+        <source>first number, whole part</source>
+        <translation>primer número, parte entera</translation>
+    </message>
+    <message>
+        <source>first number, numerator</source>
+        <translation>primer número, numerador</translation>
+    </message>
+    <message>
+        <source>first number, denominator</source>
+        <translation>primer número, denominador</translation>
+    </message>
+    <message>
+        <source>The operation Calculate applies</source>
+        <translation>La operación que aplica «Calcular»</translation>
+    </message>
+    <message>
+        <source>second number, whole part</source>
+        <translation>segundo número, parte entera</translation>
+    </message>
+    <message>
+        <source>Type digits</source>
+        <translation>Escriba dígitos</translation>
+    </message>
+    <message>
+        <source>second number, numerator</source>
+        <translation>segundo número, numerador</translation>
+    </message>
+    <message>
+        <source>second number, denominator</source>
+        <translation>segundo número, denominador</translation>
+    </message>
+    <message>
+        <source>Type digits; Enter calculates</source>
+        <translation>Escriba dígitos; Intro calcula</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>igual a</translation>
+    </message>
+    <message>
+        <source>result, whole part</source>
+        <translation>resultado, parte entera</translation>
+    </message>
+    <message>
+        <source>Shown when the result has a whole part</source>
+        <translation>Se muestra cuando el resultado tiene parte entera</translation>
+    </message>
+    <message>
+        <source>result, numerator</source>
+        <translation>resultado, numerador</translation>
+    </message>
+    <message>
+        <source>Shown when the result has a fraction</source>
+        <translation>Se muestra cuando el resultado tiene parte fraccionaria</translation>
+    </message>
+    <message>
+        <source>result, denominator</source>
+        <translation>resultado, denominador</translation>
+    </message>
+    <message>
+        <source>add</source>
+        <translation>suma</translation>
+    </message>
+    <message>
+        <source>Choose addition</source>
+        <translation>Elegir la suma</translation>
+    </message>
+    <message>
+        <source>subtract</source>
+        <translation>resta</translation>
+    </message>
+    <message>
+        <source>Choose subtraction</source>
+        <translation>Elegir la resta</translation>
+    </message>
+    <message>
+        <source>multiply</source>
+        <translation>multiplicación</translation>
+    </message>
+    <message>
+        <source>Choose multiplication</source>
+        <translation>Elegir la multiplicación</translation>
+    </message>
+    <message>
+        <source>divide</source>
+        <translation>división</translation>
+    </message>
+    <message>
+        <source>Choose division</source>
+        <translation>Elegir la división</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Empty every box (Alt+N)</source>
+        <translation>Vaciar todas las casillas (Alt+N)</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Show the result (Alt+C)</source>
+        <translation>Mostrar el resultado (Alt+C)</translation>
+    </message>
+    <message>
+        <source>Copyright notice</source>
+        <translation>Aviso de derechos de autor</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Fractions missing</source>
+        <translation>Faltan fracciones</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Desbordamiento</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>División por cero</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Los tipos no coinciden</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
+    <message>
+        <source>Sorry that number is to big for me.</source>
+        <translation>Lo siento, ese número es demasiado grande para mí.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <source>%p is a folder, not a file.</source>
+        <translation>%p es una carpeta, no un archivo.</translation>
+    </message>
+    <message>
+        <source>%p is a file, not a folder.</source>
+        <translation>%p es un archivo, no una carpeta.</translation>
+    </message>
+    <message>
+        <source>the folder %p could not be created.</source>
+        <translation>no se pudo crear la carpeta %p.</translation>
+    </message>
+    <message>
+        <source>%p is a pipe or a device, not a file.</source>
+        <translation>%p es una tubería o un dispositivo, no un archivo.</translation>
+    </message>
+    <message>
+        <source>%p is read-only.</source>
+        <translation>%p es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>the settings file %p is locked by another program.</source>
+        <translation>el archivo de configuración %p está bloqueado por otro programa.</translation>
+    </message>
+    <message>
+        <source>the lock file %p is a folder, not a file.</source>
+        <translation>el archivo de bloqueo %p es una carpeta, no un archivo.</translation>
+    </message>
+    <message>
+        <source>the lock file %p is a pipe or a device, not a file.</source>
+        <translation>el archivo de bloqueo %p es una tubería o un dispositivo, no un archivo.</translation>
+    </message>
+    <message>
+        <source>the lock file %p is a link to %t, which does not exist.</source>
+        <translation>el archivo de bloqueo %p es un enlace a %t, que no existe.</translation>
+    </message>
+    <message>
+        <source>the lock file %p could not be removed: %c.</source>
+        <translation>no se pudo eliminar el archivo de bloqueo %p: %c.</translation>
+    </message>
+    <message>
+        <source>the lock file %p could not be created: %c.</source>
+        <translation>no se pudo crear el archivo de bloqueo %p: %c.</translation>
+    </message>
+    <message>
+        <source>the value of %p cannot be stored in a settings file.</source>
+        <translation>el valor de %p no se puede guardar en un archivo de configuración.</translation>
+    </message>
+    <message>
+        <source>%p could not be read: %c.</source>
+        <translation>no se pudo leer %p: %c.</translation>
+    </message>
+    <message>
+        <source>%p cannot be read as settings and could not be kept aside: %c.</source>
+        <translation>%p no se puede leer como configuración y no se pudo apartar: %c.</translation>
+    </message>
+    <message>
+        <source>%p could not be given back to its owner: %c.</source>
+        <translation>no se pudo devolver %p a su propietario: %c.</translation>
+    </message>
+    <message>
+        <source>%p could not be written.</source>
+        <translation>no se pudo escribir %p.</translation>
+    </message>
+    <message>
+        <source>%p could not be written; the disk may be full.</source>
+        <translation>no se pudo escribir %p; puede que el disco esté lleno.</translation>
+    </message>
+    <message>
+        <source>the folder %p is read-only.</source>
+        <translation>la carpeta %p es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>the folder %p is on a read-only file system.</source>
+        <translation>la carpeta %p está en un sistema de archivos de solo lectura.</translation>
+    </message>
+    <message>
+        <source>the folder %p does not exist.</source>
+        <translation>la carpeta %p no existe.</translation>
+    </message>
+    <message>
+        <source>%p could not be written: %c.</source>
+        <translation>no se pudo escribir %p: %c.</translation>
+    </message>
+    <message>
+        <source>The colours could not be saved: {}</source>
+        <translation>No se pudieron guardar los colores: {}</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenPhrases</name>
+    <message>
+        <source>operation: {}</source>
+        <translation>operación: {}</translation>
+    </message>
+    <message>
+        <source>result: {}</source>
+        <translation>resultado: {}</translation>
+    </message>
+    <message>
+        <source>every box is empty; {}</source>
+        <translation>todas las casillas están vacías; {}</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calcular</translation>
+    </message>
+    <message>
+        <source>© 2026 The Vorlix developers</source>
+        <translation>© 2026 Los desarrolladores de Vorlix</translation>
+    </message>
+</context>
+</TS>

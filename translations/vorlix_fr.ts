@@ -1,0 +1,330 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Displays the version.</source>
+        <translation>Affiche la version.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;; see &apos;vorlix --help&apos;.</source>
+        <translation>option inconnue « %1 » ; voir « vorlix --help ».</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;; see &apos;vorlix --help&apos;.</source>
+        <translation>argument inattendu « %1 » ; voir « vorlix --help ».</translation>
+    </message>
+    <message>
+        <source>cannot write the help: %1</source>
+        <translation>impossible d’écrire l’aide : %1</translation>
+    </message>
+    <message>
+        <source>cannot write the version: %1</source>
+        <translation>impossible d’écrire la version : %1</translation>
+    </message>
+    <message>
+        <source>display %1 (%2)</source>
+        <translation>l’affichage %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the platform %1</source>
+        <translation>la plateforme %1</translation>
+    </message>
+    <message>
+        <source>cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>impossible d’ouvrir un affichage : ni DISPLAY ni WAYLAND_DISPLAY n’est défini.</translation>
+    </message>
+    <message>
+        <source>cannot open a display: %1 is not set.</source>
+        <translation>impossible d’ouvrir un affichage : %1 n’est pas défini.</translation>
+    </message>
+    <message>
+        <source>%1 nor %2</source>
+        <translation>%1 ni %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1.</source>
+        <translation>impossible d’ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>A calculator for mixed fractions</source>
+        <translation>Une calculatrice de fractions mixtes</translation>
+    </message>
+</context>
+<context>
+    <name>Descriptions</name>
+    <message>
+        <source>Type digits; Enter moves to the next box</source>
+        <translation>Saisissez des chiffres ; Entrée passe à la case suivante</translation>
+    </message>
+    <message>
+        <source>Calculator for mixed fractions</source>
+        <translation>Calculatrice de fractions mixtes</translation>
+    </message>
+    <message>
+        <source>first number, whole part</source>
+        <translation>premier nombre, partie entière</translation>
+    </message>
+    <message>
+        <source>first number, numerator</source>
+        <translation>premier nombre, numérateur</translation>
+    </message>
+    <message>
+        <source>first number, denominator</source>
+        <translation>premier nombre, dénominateur</translation>
+    </message>
+    <message>
+        <source>The operation Calculate applies</source>
+        <translation>L’opération qu’effectue « Calculer »</translation>
+    </message>
+    <message>
+        <source>second number, whole part</source>
+        <translation>deuxième nombre, partie entière</translation>
+    </message>
+    <message>
+        <source>Type digits</source>
+        <translation>Saisissez des chiffres</translation>
+    </message>
+    <message>
+        <source>second number, numerator</source>
+        <translation>deuxième nombre, numérateur</translation>
+    </message>
+    <message>
+        <source>second number, denominator</source>
+        <translation>deuxième nombre, dénominateur</translation>
+    </message>
+    <message>
+        <source>Type digits; Enter calculates</source>
+        <translation>Saisissez des chiffres ; Entrée lance le calcul</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>égale</translation>
+    </message>
+    <message>
+        <source>result, whole part</source>
+        <translation>résultat, partie entière</translation>
+    </message>
+    <message>
+        <source>Shown when the result has a whole part</source>
+        <translation>Affiché quand le résultat a une partie entière</translation>
+    </message>
+    <message>
+        <source>result, numerator</source>
+        <translation>résultat, numérateur</translation>
+    </message>
+    <message>
+        <source>Shown when the result has a fraction</source>
+        <translation>Affiché quand le résultat a une partie fractionnaire</translation>
+    </message>
+    <message>
+        <source>result, denominator</source>
+        <translation>résultat, dénominateur</translation>
+    </message>
+    <message>
+        <source>add</source>
+        <translation>addition</translation>
+    </message>
+    <message>
+        <source>Choose addition</source>
+        <translation>Choisir l’addition</translation>
+    </message>
+    <message>
+        <source>subtract</source>
+        <translation>soustraction</translation>
+    </message>
+    <message>
+        <source>Choose subtraction</source>
+        <translation>Choisir la soustraction</translation>
+    </message>
+    <message>
+        <source>multiply</source>
+        <translation>multiplication</translation>
+    </message>
+    <message>
+        <source>Choose multiplication</source>
+        <translation>Choisir la multiplication</translation>
+    </message>
+    <message>
+        <source>divide</source>
+        <translation>division</translation>
+    </message>
+    <message>
+        <source>Choose division</source>
+        <translation>Choisir la division</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Empty every box (Alt+N)</source>
+        <translation>Vider toutes les cases (Alt+N)</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Show the result (Alt+C)</source>
+        <translation>Afficher le résultat (Alt+C)</translation>
+    </message>
+    <message>
+        <source>Copyright notice</source>
+        <translation>Mention de droit d’auteur</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Fractions missing</source>
+        <translation>Fractions manquantes</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division par zéro</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Type incompatible</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Sorry that number is to big for me.</source>
+        <translation>Désolé, ce nombre est trop grand pour moi.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <source>%p is a folder, not a file.</source>
+        <translation>%p est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>%p is a file, not a folder.</source>
+        <translation>%p est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>the folder %p could not be created.</source>
+        <translation>le dossier %p n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>%p is a pipe or a device, not a file.</source>
+        <translation>%p est un tube ou un périphérique, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>%p is read-only.</source>
+        <translation>%p est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>the settings file %p is locked by another program.</source>
+        <translation>le fichier de paramètres %p est verrouillé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>the lock file %p is a folder, not a file.</source>
+        <translation>le fichier de verrou %p est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>the lock file %p is a pipe or a device, not a file.</source>
+        <translation>le fichier de verrou %p est un tube ou un périphérique, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>the lock file %p is a link to %t, which does not exist.</source>
+        <translation>le fichier de verrou %p est un lien vers %t, qui n’existe pas.</translation>
+    </message>
+    <message>
+        <source>the lock file %p could not be removed: %c.</source>
+        <translation>le fichier de verrou %p n’a pas pu être supprimé : %c.</translation>
+    </message>
+    <message>
+        <source>the lock file %p could not be created: %c.</source>
+        <translation>le fichier de verrou %p n’a pas pu être créé : %c.</translation>
+    </message>
+    <message>
+        <source>the value of %p cannot be stored in a settings file.</source>
+        <translation>la valeur de %p ne peut pas être enregistrée dans un fichier de paramètres.</translation>
+    </message>
+    <message>
+        <source>%p could not be read: %c.</source>
+        <translation>%p n’a pas pu être lu : %c.</translation>
+    </message>
+    <message>
+        <source>%p cannot be read as settings and could not be kept aside: %c.</source>
+        <translation>%p ne peut pas être lu comme paramètres et n’a pas pu être mis de côté : %c.</translation>
+    </message>
+    <message>
+        <source>%p could not be given back to its owner: %c.</source>
+        <translation>%p n’a pas pu être rendu à son propriétaire : %c.</translation>
+    </message>
+    <message>
+        <source>%p could not be written.</source>
+        <translation>%p n’a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>%p could not be written; the disk may be full.</source>
+        <translation>%p n’a pas pu être écrit ; le disque est peut-être plein.</translation>
+    </message>
+    <message>
+        <source>the folder %p is read-only.</source>
+        <translation>le dossier %p est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>the folder %p is on a read-only file system.</source>
+        <translation>le dossier %p se trouve sur un système de fichiers en lecture seule.</translation>
+    </message>
+    <message>
+        <source>the folder %p does not exist.</source>
+        <translation>le dossier %p n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%p could not be written: %c.</source>
+        <translation>%p n’a pas pu être écrit : %c.</translation>
+    </message>
+    <message>
+        <source>The colours could not be saved: {}</source>
+        <translation>Les couleurs n’ont pas pu être enregistrées : {}</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenPhrases</name>
+    <message>
+        <source>operation: {}</source>
+        <translation>opération : {}</translation>
+    </message>
+    <message>
+        <source>result: {}</source>
+        <translation>résultat : {}</translation>
+    </message>
+    <message>
+        <source>every box is empty; {}</source>
+        <translation>toutes les cases sont vides ; {}</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>© 2026 The Vorlix developers</source>
+        <translation>© 2026 Les développeurs de Vorlix</translation>
+    </message>
+</context>
+</TS>
