@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "calc/mixed_number.h"
-#include "language/translatable.h"
+#include "translatable.h"
 
 namespace vorlix::calc {
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "language/translatable.h"
+#include "translatable.h"
 
 namespace vorlix::calc {
 

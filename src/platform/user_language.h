@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "language/translatable.h"
+#include "translatable.h"
 
 namespace vorlix::platform {
 

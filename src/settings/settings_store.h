@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "language/translatable.h"
+#include "translatable.h"
 
 namespace vorlix::settings {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "language/translatable.h"
+#include "translatable.h"
 #include "window/character_code.h"
 #include "window/message_box.h"
 #include "window/window_model.h"

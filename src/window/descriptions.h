@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "language/translatable.h"
+#include "translatable.h"
 #include "window/control.h"
 #include "window/window_model.h"
 

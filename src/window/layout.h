@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "language/translatable.h"
+#include "translatable.h"
 #include "window/colour.h"
 #include "window/control.h"
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "calc/mixed_number.h"
-#include "language/translatable.h"
+#include "translatable.h"
 
 // The sentences a screen reader speaks besides the elements' names and
 // descriptions, written in one table so that they are translated together.

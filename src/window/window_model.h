@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "language/translatable.h"
+#include "translatable.h"
 #include "window/colour.h"
 #include "window/control.h"
 
