@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <initializer_list>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -49,11 +51,23 @@ inline const Language& english() {
   return language;
 }
 
-// `pattern` with `words` in place of its first "{}".
-inline std::string filledIn(std::string pattern, std::string_view words) {
-  constexpr std::string_view kWords = "{}";
-  const std::size_t at = pattern.find(kWords);
-  return at == std::string::npos ? pattern : pattern.replace(at, kWords.size(), words);
+// `pattern` with the first of `words` in place of its "%1", the second in
+// place of "%2", and so on, as Qt's translators know them: a translation may
+// put them in any order.
+inline std::string filledIn(std::string_view pattern,
+                            std::initializer_list<std::string_view> words) {
+  std::string text;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+    const auto word = static_cast<std::size_t>(next - '1');
+    if (pattern[i] != '%' || next < '1' || word >= words.size()) {
+      text += pattern[i];
+      continue;
+    }
+    text += *std::next(words.begin(), static_cast<std::ptrdiff_t>(word));
+    ++i;
+  }
+  return text;
 }
 
 }  // namespace vorlix

@@ -209,107 +209,107 @@
 <context>
     <name>SaveFailure</name>
     <message>
-        <source>%p is a folder, not a file.</source>
-        <translation>%p ist ein Ordner, keine Datei.</translation>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 ist ein Ordner, keine Datei.</translation>
     </message>
     <message>
-        <source>%p is a file, not a folder.</source>
-        <translation>%p ist eine Datei, kein Ordner.</translation>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 ist eine Datei, kein Ordner.</translation>
     </message>
     <message>
-        <source>the folder %p could not be created.</source>
-        <translation>der Ordner %p konnte nicht angelegt werden.</translation>
+        <source>the folder %1 could not be created.</source>
+        <translation>der Ordner %1 konnte nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>%p is a pipe or a device, not a file.</source>
-        <translation>%p ist eine Pipe oder ein Gerät, keine Datei.</translation>
+        <source>%1 is a pipe or a device, not a file.</source>
+        <translation>%1 ist eine Pipe oder ein Gerät, keine Datei.</translation>
     </message>
     <message>
-        <source>%p is read-only.</source>
-        <translation>%p ist schreibgeschützt.</translation>
+        <source>%1 is read-only.</source>
+        <translation>%1 ist schreibgeschützt.</translation>
     </message>
     <message>
-        <source>the settings file %p is locked by another program.</source>
-        <translation>die Einstellungsdatei %p ist von einem anderen Programm gesperrt.</translation>
+        <source>the settings file %1 is locked by another program.</source>
+        <translation>die Einstellungsdatei %1 ist von einem anderen Programm gesperrt.</translation>
     </message>
     <message>
-        <source>the lock file %p is a folder, not a file.</source>
-        <translation>die Sperrdatei %p ist ein Ordner, keine Datei.</translation>
+        <source>the lock file %1 is a folder, not a file.</source>
+        <translation>die Sperrdatei %1 ist ein Ordner, keine Datei.</translation>
     </message>
     <message>
-        <source>the lock file %p is a pipe or a device, not a file.</source>
-        <translation>die Sperrdatei %p ist eine Pipe oder ein Gerät, keine Datei.</translation>
+        <source>the lock file %1 is a pipe or a device, not a file.</source>
+        <translation>die Sperrdatei %1 ist eine Pipe oder ein Gerät, keine Datei.</translation>
     </message>
     <message>
-        <source>the lock file %p is a link to %t, which does not exist.</source>
-        <translation>die Sperrdatei %p verweist auf %t, das es nicht gibt.</translation>
+        <source>the lock file %1 is a link to %3, which does not exist.</source>
+        <translation>die Sperrdatei %1 verweist auf %3, das es nicht gibt.</translation>
     </message>
     <message>
-        <source>the lock file %p could not be removed: %c.</source>
-        <translation>die Sperrdatei %p konnte nicht entfernt werden: %c.</translation>
+        <source>the lock file %1 could not be removed: %2.</source>
+        <translation>die Sperrdatei %1 konnte nicht entfernt werden: %2.</translation>
     </message>
     <message>
-        <source>the lock file %p could not be created: %c.</source>
-        <translation>die Sperrdatei %p konnte nicht angelegt werden: %c.</translation>
+        <source>the lock file %1 could not be created: %2.</source>
+        <translation>die Sperrdatei %1 konnte nicht angelegt werden: %2.</translation>
     </message>
     <message>
-        <source>the value of %p cannot be stored in a settings file.</source>
-        <translation>der Wert von %p lässt sich nicht in einer Einstellungsdatei speichern.</translation>
+        <source>the value of %1 cannot be stored in a settings file.</source>
+        <translation>der Wert von %1 lässt sich nicht in einer Einstellungsdatei speichern.</translation>
     </message>
     <message>
-        <source>%p could not be read: %c.</source>
-        <translation>%p konnte nicht gelesen werden: %c.</translation>
+        <source>%1 could not be read: %2.</source>
+        <translation>%1 konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
-        <source>%p cannot be read as settings and could not be kept aside: %c.</source>
-        <translation>%p ist als Einstellungen nicht lesbar und konnte nicht beiseitegelegt werden: %c.</translation>
+        <source>%1 cannot be read as settings and could not be kept aside: %2.</source>
+        <translation>%1 ist als Einstellungen nicht lesbar und konnte nicht beiseitegelegt werden: %2.</translation>
     </message>
     <message>
-        <source>%p could not be given back to its owner: %c.</source>
-        <translation>%p konnte seinem Eigentümer nicht zurückgegeben werden: %c.</translation>
+        <source>%1 could not be given back to its owner: %2.</source>
+        <translation>%1 konnte seinem Eigentümer nicht zurückgegeben werden: %2.</translation>
     </message>
     <message>
-        <source>%p could not be written.</source>
-        <translation>%p konnte nicht geschrieben werden.</translation>
+        <source>%1 could not be written.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <source>%p could not be written; the disk may be full.</source>
-        <translation>%p konnte nicht geschrieben werden; vielleicht ist der Datenträger voll.</translation>
+        <source>%1 could not be written; the disk may be full.</source>
+        <translation>%1 konnte nicht geschrieben werden; vielleicht ist der Datenträger voll.</translation>
     </message>
     <message>
-        <source>the folder %p is read-only.</source>
-        <translation>der Ordner %p ist schreibgeschützt.</translation>
+        <source>the folder %1 is read-only.</source>
+        <translation>der Ordner %1 ist schreibgeschützt.</translation>
     </message>
     <message>
-        <source>the folder %p is on a read-only file system.</source>
-        <translation>der Ordner %p liegt auf einem schreibgeschützten Dateisystem.</translation>
+        <source>the folder %1 is on a read-only file system.</source>
+        <translation>der Ordner %1 liegt auf einem schreibgeschützten Dateisystem.</translation>
     </message>
     <message>
-        <source>the folder %p does not exist.</source>
-        <translation>der Ordner %p existiert nicht.</translation>
+        <source>the folder %1 does not exist.</source>
+        <translation>der Ordner %1 existiert nicht.</translation>
     </message>
     <message>
-        <source>%p could not be written: %c.</source>
-        <translation>%p konnte nicht geschrieben werden: %c.</translation>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
-        <source>The colours could not be saved: {}</source>
-        <translation>Die Farben konnten nicht gespeichert werden: {}</translation>
+        <source>The colours could not be saved: %1</source>
+        <translation>Die Farben konnten nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
     <name>SpokenPhrases</name>
     <message>
-        <source>operation: {}</source>
-        <translation>Rechenart: {}</translation>
+        <source>operation: %1</source>
+        <translation>Rechenart: %1</translation>
     </message>
     <message>
-        <source>result: {}</source>
-        <translation>Ergebnis: {}</translation>
+        <source>result: %1</source>
+        <translation>Ergebnis: %1</translation>
     </message>
     <message>
-        <source>every box is empty; {}</source>
-        <translation>alle Felder sind leer; {}</translation>
+        <source>every box is empty; %1</source>
+        <translation>alle Felder sind leer; %1</translation>
     </message>
 </context>
 <context>

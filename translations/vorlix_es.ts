@@ -209,107 +209,107 @@
 <context>
     <name>SaveFailure</name>
     <message>
-        <source>%p is a folder, not a file.</source>
-        <translation>%p es una carpeta, no un archivo.</translation>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 es una carpeta, no un archivo.</translation>
     </message>
     <message>
-        <source>%p is a file, not a folder.</source>
-        <translation>%p es un archivo, no una carpeta.</translation>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 es un archivo, no una carpeta.</translation>
     </message>
     <message>
-        <source>the folder %p could not be created.</source>
-        <translation>no se pudo crear la carpeta %p.</translation>
+        <source>the folder %1 could not be created.</source>
+        <translation>no se pudo crear la carpeta %1.</translation>
     </message>
     <message>
-        <source>%p is a pipe or a device, not a file.</source>
-        <translation>%p es una tubería o un dispositivo, no un archivo.</translation>
+        <source>%1 is a pipe or a device, not a file.</source>
+        <translation>%1 es una tubería o un dispositivo, no un archivo.</translation>
     </message>
     <message>
-        <source>%p is read-only.</source>
-        <translation>%p es de solo lectura.</translation>
+        <source>%1 is read-only.</source>
+        <translation>%1 es de solo lectura.</translation>
     </message>
     <message>
-        <source>the settings file %p is locked by another program.</source>
-        <translation>el archivo de configuración %p está bloqueado por otro programa.</translation>
+        <source>the settings file %1 is locked by another program.</source>
+        <translation>el archivo de configuración %1 está bloqueado por otro programa.</translation>
     </message>
     <message>
-        <source>the lock file %p is a folder, not a file.</source>
-        <translation>el archivo de bloqueo %p es una carpeta, no un archivo.</translation>
+        <source>the lock file %1 is a folder, not a file.</source>
+        <translation>el archivo de bloqueo %1 es una carpeta, no un archivo.</translation>
     </message>
     <message>
-        <source>the lock file %p is a pipe or a device, not a file.</source>
-        <translation>el archivo de bloqueo %p es una tubería o un dispositivo, no un archivo.</translation>
+        <source>the lock file %1 is a pipe or a device, not a file.</source>
+        <translation>el archivo de bloqueo %1 es una tubería o un dispositivo, no un archivo.</translation>
     </message>
     <message>
-        <source>the lock file %p is a link to %t, which does not exist.</source>
-        <translation>el archivo de bloqueo %p es un enlace a %t, que no existe.</translation>
+        <source>the lock file %1 is a link to %3, which does not exist.</source>
+        <translation>el archivo de bloqueo %1 es un enlace a %3, que no existe.</translation>
     </message>
     <message>
-        <source>the lock file %p could not be removed: %c.</source>
-        <translation>no se pudo eliminar el archivo de bloqueo %p: %c.</translation>
+        <source>the lock file %1 could not be removed: %2.</source>
+        <translation>no se pudo eliminar el archivo de bloqueo %1: %2.</translation>
     </message>
     <message>
-        <source>the lock file %p could not be created: %c.</source>
-        <translation>no se pudo crear el archivo de bloqueo %p: %c.</translation>
+        <source>the lock file %1 could not be created: %2.</source>
+        <translation>no se pudo crear el archivo de bloqueo %1: %2.</translation>
     </message>
     <message>
-        <source>the value of %p cannot be stored in a settings file.</source>
-        <translation>el valor de %p no se puede guardar en un archivo de configuración.</translation>
+        <source>the value of %1 cannot be stored in a settings file.</source>
+        <translation>el valor de %1 no se puede guardar en un archivo de configuración.</translation>
     </message>
     <message>
-        <source>%p could not be read: %c.</source>
-        <translation>no se pudo leer %p: %c.</translation>
+        <source>%1 could not be read: %2.</source>
+        <translation>no se pudo leer %1: %2.</translation>
     </message>
     <message>
-        <source>%p cannot be read as settings and could not be kept aside: %c.</source>
-        <translation>%p no se puede leer como configuración y no se pudo apartar: %c.</translation>
+        <source>%1 cannot be read as settings and could not be kept aside: %2.</source>
+        <translation>%1 no se puede leer como configuración y no se pudo apartar: %2.</translation>
     </message>
     <message>
-        <source>%p could not be given back to its owner: %c.</source>
-        <translation>no se pudo devolver %p a su propietario: %c.</translation>
+        <source>%1 could not be given back to its owner: %2.</source>
+        <translation>no se pudo devolver %1 a su propietario: %2.</translation>
     </message>
     <message>
-        <source>%p could not be written.</source>
-        <translation>no se pudo escribir %p.</translation>
+        <source>%1 could not be written.</source>
+        <translation>no se pudo escribir %1.</translation>
     </message>
     <message>
-        <source>%p could not be written; the disk may be full.</source>
-        <translation>no se pudo escribir %p; puede que el disco esté lleno.</translation>
+        <source>%1 could not be written; the disk may be full.</source>
+        <translation>no se pudo escribir %1; puede que el disco esté lleno.</translation>
     </message>
     <message>
-        <source>the folder %p is read-only.</source>
-        <translation>la carpeta %p es de solo lectura.</translation>
+        <source>the folder %1 is read-only.</source>
+        <translation>la carpeta %1 es de solo lectura.</translation>
     </message>
     <message>
-        <source>the folder %p is on a read-only file system.</source>
-        <translation>la carpeta %p está en un sistema de archivos de solo lectura.</translation>
+        <source>the folder %1 is on a read-only file system.</source>
+        <translation>la carpeta %1 está en un sistema de archivos de solo lectura.</translation>
     </message>
     <message>
-        <source>the folder %p does not exist.</source>
-        <translation>la carpeta %p no existe.</translation>
+        <source>the folder %1 does not exist.</source>
+        <translation>la carpeta %1 no existe.</translation>
     </message>
     <message>
-        <source>%p could not be written: %c.</source>
-        <translation>no se pudo escribir %p: %c.</translation>
+        <source>%1 could not be written: %2.</source>
+        <translation>no se pudo escribir %1: %2.</translation>
     </message>
     <message>
-        <source>The colours could not be saved: {}</source>
-        <translation>No se pudieron guardar los colores: {}</translation>
+        <source>The colours could not be saved: %1</source>
+        <translation>No se pudieron guardar los colores: %1</translation>
     </message>
 </context>
 <context>
     <name>SpokenPhrases</name>
     <message>
-        <source>operation: {}</source>
-        <translation>operación: {}</translation>
+        <source>operation: %1</source>
+        <translation>operación: %1</translation>
     </message>
     <message>
-        <source>result: {}</source>
-        <translation>resultado: {}</translation>
+        <source>result: %1</source>
+        <translation>resultado: %1</translation>
     </message>
     <message>
-        <source>every box is empty; {}</source>
-        <translation>todas las casillas están vacías; {}</translation>
+        <source>every box is empty; %1</source>
+        <translation>todas las casillas están vacías; %1</translation>
     </message>
 </context>
 <context>

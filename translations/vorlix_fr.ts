@@ -209,107 +209,107 @@
 <context>
     <name>SaveFailure</name>
     <message>
-        <source>%p is a folder, not a file.</source>
-        <translation>%p est un dossier, pas un fichier.</translation>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 est un dossier, pas un fichier.</translation>
     </message>
     <message>
-        <source>%p is a file, not a folder.</source>
-        <translation>%p est un fichier, pas un dossier.</translation>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 est un fichier, pas un dossier.</translation>
     </message>
     <message>
-        <source>the folder %p could not be created.</source>
-        <translation>le dossier %p n’a pas pu être créé.</translation>
+        <source>the folder %1 could not be created.</source>
+        <translation>le dossier %1 n’a pas pu être créé.</translation>
     </message>
     <message>
-        <source>%p is a pipe or a device, not a file.</source>
-        <translation>%p est un tube ou un périphérique, pas un fichier.</translation>
+        <source>%1 is a pipe or a device, not a file.</source>
+        <translation>%1 est un tube ou un périphérique, pas un fichier.</translation>
     </message>
     <message>
-        <source>%p is read-only.</source>
-        <translation>%p est en lecture seule.</translation>
+        <source>%1 is read-only.</source>
+        <translation>%1 est en lecture seule.</translation>
     </message>
     <message>
-        <source>the settings file %p is locked by another program.</source>
-        <translation>le fichier de paramètres %p est verrouillé par un autre programme.</translation>
+        <source>the settings file %1 is locked by another program.</source>
+        <translation>le fichier de paramètres %1 est verrouillé par un autre programme.</translation>
     </message>
     <message>
-        <source>the lock file %p is a folder, not a file.</source>
-        <translation>le fichier de verrou %p est un dossier, pas un fichier.</translation>
+        <source>the lock file %1 is a folder, not a file.</source>
+        <translation>le fichier de verrou %1 est un dossier, pas un fichier.</translation>
     </message>
     <message>
-        <source>the lock file %p is a pipe or a device, not a file.</source>
-        <translation>le fichier de verrou %p est un tube ou un périphérique, pas un fichier.</translation>
+        <source>the lock file %1 is a pipe or a device, not a file.</source>
+        <translation>le fichier de verrou %1 est un tube ou un périphérique, pas un fichier.</translation>
     </message>
     <message>
-        <source>the lock file %p is a link to %t, which does not exist.</source>
-        <translation>le fichier de verrou %p est un lien vers %t, qui n’existe pas.</translation>
+        <source>the lock file %1 is a link to %3, which does not exist.</source>
+        <translation>le fichier de verrou %1 est un lien vers %3, qui n’existe pas.</translation>
     </message>
     <message>
-        <source>the lock file %p could not be removed: %c.</source>
-        <translation>le fichier de verrou %p n’a pas pu être supprimé : %c.</translation>
+        <source>the lock file %1 could not be removed: %2.</source>
+        <translation>le fichier de verrou %1 n’a pas pu être supprimé : %2.</translation>
     </message>
     <message>
-        <source>the lock file %p could not be created: %c.</source>
-        <translation>le fichier de verrou %p n’a pas pu être créé : %c.</translation>
+        <source>the lock file %1 could not be created: %2.</source>
+        <translation>le fichier de verrou %1 n’a pas pu être créé : %2.</translation>
     </message>
     <message>
-        <source>the value of %p cannot be stored in a settings file.</source>
-        <translation>la valeur de %p ne peut pas être enregistrée dans un fichier de paramètres.</translation>
+        <source>the value of %1 cannot be stored in a settings file.</source>
+        <translation>la valeur de %1 ne peut pas être enregistrée dans un fichier de paramètres.</translation>
     </message>
     <message>
-        <source>%p could not be read: %c.</source>
-        <translation>%p n’a pas pu être lu : %c.</translation>
+        <source>%1 could not be read: %2.</source>
+        <translation>%1 n’a pas pu être lu : %2.</translation>
     </message>
     <message>
-        <source>%p cannot be read as settings and could not be kept aside: %c.</source>
-        <translation>%p ne peut pas être lu comme paramètres et n’a pas pu être mis de côté : %c.</translation>
+        <source>%1 cannot be read as settings and could not be kept aside: %2.</source>
+        <translation>%1 ne peut pas être lu comme paramètres et n’a pas pu être mis de côté : %2.</translation>
     </message>
     <message>
-        <source>%p could not be given back to its owner: %c.</source>
-        <translation>%p n’a pas pu être rendu à son propriétaire : %c.</translation>
+        <source>%1 could not be given back to its owner: %2.</source>
+        <translation>%1 n’a pas pu être rendu à son propriétaire : %2.</translation>
     </message>
     <message>
-        <source>%p could not be written.</source>
-        <translation>%p n’a pas pu être écrit.</translation>
+        <source>%1 could not be written.</source>
+        <translation>%1 n’a pas pu être écrit.</translation>
     </message>
     <message>
-        <source>%p could not be written; the disk may be full.</source>
-        <translation>%p n’a pas pu être écrit ; le disque est peut-être plein.</translation>
+        <source>%1 could not be written; the disk may be full.</source>
+        <translation>%1 n’a pas pu être écrit ; le disque est peut-être plein.</translation>
     </message>
     <message>
-        <source>the folder %p is read-only.</source>
-        <translation>le dossier %p est en lecture seule.</translation>
+        <source>the folder %1 is read-only.</source>
+        <translation>le dossier %1 est en lecture seule.</translation>
     </message>
     <message>
-        <source>the folder %p is on a read-only file system.</source>
-        <translation>le dossier %p se trouve sur un système de fichiers en lecture seule.</translation>
+        <source>the folder %1 is on a read-only file system.</source>
+        <translation>le dossier %1 se trouve sur un système de fichiers en lecture seule.</translation>
     </message>
     <message>
-        <source>the folder %p does not exist.</source>
-        <translation>le dossier %p n’existe pas.</translation>
+        <source>the folder %1 does not exist.</source>
+        <translation>le dossier %1 n’existe pas.</translation>
     </message>
     <message>
-        <source>%p could not be written: %c.</source>
-        <translation>%p n’a pas pu être écrit : %c.</translation>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 n’a pas pu être écrit : %2.</translation>
     </message>
     <message>
-        <source>The colours could not be saved: {}</source>
-        <translation>Les couleurs n’ont pas pu être enregistrées : {}</translation>
+        <source>The colours could not be saved: %1</source>
+        <translation>Les couleurs n’ont pas pu être enregistrées : %1</translation>
     </message>
 </context>
 <context>
     <name>SpokenPhrases</name>
     <message>
-        <source>operation: {}</source>
-        <translation>opération : {}</translation>
+        <source>operation: %1</source>
+        <translation>opération : %1</translation>
     </message>
     <message>
-        <source>result: {}</source>
-        <translation>résultat : {}</translation>
+        <source>result: %1</source>
+        <translation>résultat : %1</translation>
     </message>
     <message>
-        <source>every box is empty; {}</source>
-        <translation>toutes les cases sont vides ; {}</translation>
+        <source>every box is empty; %1</source>
+        <translation>toutes les cases sont vides ; %1</translation>
     </message>
 </context>
 <context>

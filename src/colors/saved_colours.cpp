@@ -67,8 +67,8 @@ void saveColours(const window::WindowModel& window, settings::SettingsStore& sto
 
 std::string saveFailureMessage(const settings::SettingsWriteError& error,
                                const Language& language) {
-  return filledIn(language.text(translatable("SaveFailure", "The colours could not be saved: {}")),
-                  error.inWords(language));
+  return filledIn(language.text(translatable("SaveFailure", "The colours could not be saved: %1")),
+                  {error.inWords(language)});
 }
 
 }  // namespace vorlix::colors

@@ -56,20 +56,8 @@ const QtLanguage& userLanguage() {
 
 QString translated(Translatable english) { return qtText(userLanguage().text(english)); }
 
-std::string translated(Translatable english, const std::vector<std::string_view>& words) {
-  const std::string pattern = userLanguage().text(english);
-  std::string text;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    const std::size_t word =
-        i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '1') : words.size();
-    if (pattern[i] != '%' || word >= words.size()) {
-      text += pattern[i];
-      continue;
-    }
-    text += words[word];
-    ++i;
-  }
-  return text;
+std::string translated(Translatable english, std::initializer_list<std::string_view> words) {
+  return filledIn(userLanguage().text(english), words);
 }
 
 void translateQtTexts() {

@@ -4,9 +4,9 @@
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
+#include <initializer_list>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "translatable.h"
 
@@ -41,7 +41,7 @@ const QtLanguage& userLanguage();
 QString translated(Translatable english);
 // A text in the user's language with the first of `words` in place of its
 // "%1", the second in place of "%2", and so on, byte for byte.
-std::string translated(Translatable english, const std::vector<std::string_view>& words);
+std::string translated(Translatable english, std::initializer_list<std::string_view> words);
 
 // Gives the running application Qt's own translation into the user's
 // language, for the texts Qt writes itself: a message box's OK button,

@@ -12,40 +12,40 @@ namespace {
 
 struct Sentence {
   SaveFailure reason{};
-  Translatable text;  // "%p" stands for the path, "%c" for the cause, "%t" the target
+  Translatable text;  // "%1" stands for the path, "%2" for the cause, "%3" the target
 };
 
 constexpr std::array kSentences{
     Sentence{SaveFailure::FolderNotFile,
-             translatable("SaveFailure", "%p is a folder, not a file.")},
+             translatable("SaveFailure", "%1 is a folder, not a file.")},
     Sentence{SaveFailure::FileNotFolder,
-             translatable("SaveFailure", "%p is a file, not a folder.")},
+             translatable("SaveFailure", "%1 is a file, not a folder.")},
     Sentence{SaveFailure::FolderNotCreated,
-             translatable("SaveFailure", "the folder %p could not be created.")},
+             translatable("SaveFailure", "the folder %1 could not be created.")},
     Sentence{SaveFailure::NotAFile,
-             translatable("SaveFailure", "%p is a pipe or a device, not a file.")},
-    Sentence{SaveFailure::ReadOnlyFile, translatable("SaveFailure", "%p is read-only.")},
+             translatable("SaveFailure", "%1 is a pipe or a device, not a file.")},
+    Sentence{SaveFailure::ReadOnlyFile, translatable("SaveFailure", "%1 is read-only.")},
     Sentence{SaveFailure::LockedByAnother,
-             translatable("SaveFailure", "the settings file %p is locked by another program.")},
+             translatable("SaveFailure", "the settings file %1 is locked by another program.")},
     Sentence{SaveFailure::LockFolder,
-             translatable("SaveFailure", "the lock file %p is a folder, not a file.")},
+             translatable("SaveFailure", "the lock file %1 is a folder, not a file.")},
     Sentence{SaveFailure::LockNotAFile,
-             translatable("SaveFailure", "the lock file %p is a pipe or a device, not a file.")},
+             translatable("SaveFailure", "the lock file %1 is a pipe or a device, not a file.")},
     Sentence{
         SaveFailure::LockLinkDangling,
-        translatable("SaveFailure", "the lock file %p is a link to %t, which does not exist.")},
+        translatable("SaveFailure", "the lock file %1 is a link to %3, which does not exist.")},
     Sentence{SaveFailure::LockNotRemoved,
-             translatable("SaveFailure", "the lock file %p could not be removed: %c.")},
+             translatable("SaveFailure", "the lock file %1 could not be removed: %2.")},
     Sentence{SaveFailure::LockNotCreated,
-             translatable("SaveFailure", "the lock file %p could not be created: %c.")},
+             translatable("SaveFailure", "the lock file %1 could not be created: %2.")},
     Sentence{SaveFailure::NotStorable,
-             translatable("SaveFailure", "the value of %p cannot be stored in a settings file.")},
-    Sentence{SaveFailure::ReadFailed, translatable("SaveFailure", "%p could not be read: %c.")},
+             translatable("SaveFailure", "the value of %1 cannot be stored in a settings file.")},
+    Sentence{SaveFailure::ReadFailed, translatable("SaveFailure", "%1 could not be read: %2.")},
     Sentence{SaveFailure::NotKeptAside,
              translatable("SaveFailure",
-                          "%p cannot be read as settings and could not be kept aside: %c.")},
+                          "%1 cannot be read as settings and could not be kept aside: %2.")},
     Sentence{SaveFailure::OwnerNotKept,
-             translatable("SaveFailure", "%p could not be given back to its owner: %c.")},
+             translatable("SaveFailure", "%1 could not be given back to its owner: %2.")},
 };
 
 // strerror's text in lower case, as it reads inside a sentence.
@@ -57,29 +57,13 @@ std::string cause(int error) {
   return text;
 }
 
-// The sentence with its placeholders filled in.
-std::string completed(std::string_view sentence, std::string_view path, int error,
-                      std::string_view target) {
-  std::string text;
-  for (std::size_t i = 0; i < sentence.size(); ++i) {
-    const char next = i + 1 < sentence.size() ? sentence[i + 1] : '\0';
-    if (sentence[i] != '%' || (next != 'p' && next != 'c' && next != 't')) {
-      text += sentence[i];
-      continue;
-    }
-    text += next == 'p' ? std::string(path) : next == 'c' ? cause(error) : std::string(target);
-    ++i;
-  }
-  return text;
-}
-
 // Said in each language as the error is told, with the cause the system
 // gives in that language.
 SettingsWriteError failure(Translatable sentence, std::string_view path, int error,
                            std::string_view target = {}) {
   return SettingsWriteError([sentence, path = std::string(path), error,
                              target = std::string(target)](const Language& language) {
-    return completed(language.text(sentence), path, error, target);
+    return filledIn(language.text(sentence), {path, cause(error), target});
   });
 }
 
@@ -95,7 +79,7 @@ SettingsWriteError saveFailure(SaveFailure reason, std::string_view path, int er
   for (const Sentence& sentence : kSentences) {
     if (sentence.reason == reason) return failure(sentence.text, path, error, target);
   }
-  return failure(translatable("SaveFailure", "%p could not be written."), path, error);
+  return failure(translatable("SaveFailure", "%1 could not be written."), path, error);
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): a file, then the folder it is in
@@ -103,20 +87,20 @@ SettingsWriteError writeFailure(std::string_view file, std::string_view folder, 
   switch (error) {
     case ENOSPC:
     case EDQUOT:
-      return failure(translatable("SaveFailure", "%p could not be written; the disk may be full."),
+      return failure(translatable("SaveFailure", "%1 could not be written; the disk may be full."),
                      file, error);
     case EACCES:
     case EPERM:
-      return failure(translatable("SaveFailure", "the folder %p is read-only."), folder, error);
+      return failure(translatable("SaveFailure", "the folder %1 is read-only."), folder, error);
     case EROFS:
-      return failure(translatable("SaveFailure", "the folder %p is on a read-only file system."),
+      return failure(translatable("SaveFailure", "the folder %1 is on a read-only file system."),
                      folder, error);
     case ENOENT:
       if (!isFolder(folder))
-        return failure(translatable("SaveFailure", "the folder %p does not exist."), folder, error);
-      return failure(translatable("SaveFailure", "%p could not be written: %c."), file, error);
+        return failure(translatable("SaveFailure", "the folder %1 does not exist."), folder, error);
+      return failure(translatable("SaveFailure", "%1 could not be written: %2."), file, error);
     default:
-      return failure(translatable("SaveFailure", "%p could not be written: %c."), file, error);
+      return failure(translatable("SaveFailure", "%1 could not be written: %2."), file, error);
   }
 }
 

@@ -7,23 +7,23 @@
 namespace vorlix::window {
 namespace {
 
-// "{}" is where a phrase's words go.
+// "%1" is where a phrase's words go.
 struct PhraseText {
   Phrase phrase{};
   Translatable text;
 };
 
 constexpr std::array kPhrases{
-    PhraseText{Phrase::Operation, translatable("SpokenPhrases", "operation: {}")},
-    PhraseText{Phrase::Result, translatable("SpokenPhrases", "result: {}")},
-    PhraseText{Phrase::Emptied, translatable("SpokenPhrases", "every box is empty; {}")},
+    PhraseText{Phrase::Operation, translatable("SpokenPhrases", "operation: %1")},
+    PhraseText{Phrase::Result, translatable("SpokenPhrases", "result: %1")},
+    PhraseText{Phrase::Emptied, translatable("SpokenPhrases", "every box is empty; %1")},
 };
 
 }  // namespace
 
 std::string phrase(Phrase which, std::string_view words, const Language& language) {
   return filledIn(language.text(std::ranges::find(kPhrases, which, &PhraseText::phrase)->text),
-                  words);
+                  {words});
 }
 
 std::string spokenResult(const calc::ResultDisplay& shown, const Language& language) {
