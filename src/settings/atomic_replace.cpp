@@ -104,6 +104,17 @@ void flushFolder(const std::string& folder) {
   if (fd.isOpen()) (void)::fsync(fd.get());
 }
 
+// Whether `entry`, a name in the target's folder, is one of its temporaries.
+bool isTemporaryName(std::string_view entry, std::string_view targetName) {
+  if (!entry.starts_with(targetName)) return false;
+  entry.remove_prefix(targetName.size());
+  if (!entry.starts_with(kTemporaryMark)) return false;
+  entry.remove_prefix(kTemporaryMark.size());
+  return entry.size() == kRandomLetters && std::all_of(entry.begin(), entry.end(), [](char c) {
+           return kNameLetters.find(c) != std::string_view::npos;
+         });
+}
+
 }  // namespace
 
 void replaceAtomically(const LinkTarget& target, const std::string& shownFile,
@@ -120,16 +131,6 @@ void replaceAtomically(const LinkTarget& target, const std::string& shownFile,
     throw writeFailure(shownFile, target.folder, error);
   }
   flushFolder(target.folder);
-}
-
-bool isTemporaryName(std::string_view entry, std::string_view targetName) {
-  if (!entry.starts_with(targetName)) return false;
-  entry.remove_prefix(targetName.size());
-  if (!entry.starts_with(kTemporaryMark)) return false;
-  entry.remove_prefix(kTemporaryMark.size());
-  return entry.size() == kRandomLetters && std::all_of(entry.begin(), entry.end(), [](char c) {
-           return kNameLetters.find(c) != std::string_view::npos;
-         });
 }
 
 void removeStaleTemporaries(const LinkTarget& target) {
