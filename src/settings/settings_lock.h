@@ -10,9 +10,9 @@
 
 namespace vorlix::settings {
 
-// The lock file beside a settings file, `<file>.lock`, written and held as
-// QLockFile does (see lock_owner.h for its text): any program that saves
-// the same file through QSettings takes turns with this one. POSIX calls on
+// The lock file beside a settings file, `<file>.lock`, written, held and
+// judged as QLockFile does: any program that saves the same file through
+// QSettings takes turns with this one. POSIX calls on
 // the path's own bytes, so that a folder whose name is not UTF-8 locks too,
 // and nothing at the lock's path is opened in a way that could block. Held
 // while the object lives.
