@@ -160,8 +160,9 @@ std::string linkText(const std::string& path) {
 
 // Creating the lock is the first write in the settings folder, so its
 // failures are told as a write's.
-[[noreturn]] void failToCreate(const std::string& file, const std::string& lock, int error) {
-  switch (error) {
+[[noreturn]] void failToCreate(const std::string& file, const std::string& lock,
+                               std::error_code error) {
+  switch (error.value()) {
     case EACCES:
     case EPERM:
     case EROFS:
@@ -198,7 +199,7 @@ SettingsLock::Attempt SettingsLock::tryOnce() {
     hold(std::move(created));
     return Attempt::Taken;
   }
-  if (errno != EEXIST) failToCreate(file_, path_, errno);
+  if (errno != EEXIST) failToCreate(file_, path_, lastError());
   return judgeExisting();
 }
 
@@ -206,7 +207,7 @@ void SettingsLock::hold(FileDescriptor created) {
   // Where the file system has no such locks, the exclusive creation alone
   // keeps writers apart, as with QLockFile.
   holdNatively(created.get());
-  if (const int error = writeAll(created.get(), ourLockText()); error != 0) {
+  if (const std::error_code error = writeAll(created.get(), ourLockText())) {
     ::unlink(path_.c_str());
     failToCreate(file_, path_, error);
   }
@@ -220,7 +221,7 @@ SettingsLock::Attempt SettingsLock::judgeExisting() {
   if (::lstat(path_.c_str(), &status) != 0) return Attempt::TryAgain;  // gone meanwhile
   if (S_ISLNK(status.st_mode) && ::stat(path_.c_str(), &status) != 0) {
     if (errno != ENOENT) return Attempt::Wait;
-    throw saveFailure(SaveFailure::LockLinkDangling, path_, 0, linkText(path_));
+    throw saveFailure(SaveFailure::LockLinkDangling, path_, {}, linkText(path_));
   }
   if (!S_ISREG(status.st_mode)) refuse(status);
   // Non-blocking, and checked again once open: the file may have been
@@ -235,7 +236,7 @@ SettingsLock::Attempt SettingsLock::judgeExisting() {
   const auto owner = parseLockFile(text);
   if (owner && !isLeftOver(*owner, ageOf(status))) {
     junk_.seen = false;
-    removalError_ = 0;
+    removalError_.clear();
     return Attempt::Wait;
   }
   if (!owner && !seenAsJunkBefore(status)) return Attempt::Wait;
@@ -254,7 +255,7 @@ bool SettingsLock::removeLeftOver(const struct stat& judged) {
   // not write is left to its owner.
   const FileDescriptor fd(::open(path_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   if (!fd.isOpen()) {
-    removalError_ = errno;
+    removalError_ = lastError();
     return false;
   }
   // Only the file that was judged goes, and only while no one holds it.
@@ -265,7 +266,7 @@ bool SettingsLock::removeLeftOver(const struct stat& judged) {
   struct stat now {};
   if (::stat(path_.c_str(), &now) != 0 || !sameFile(now, judged)) return false;
   if (::unlink(path_.c_str()) != 0) {
-    removalError_ = errno;
+    removalError_ = lastError();
     return false;
   }
   return true;
@@ -277,7 +278,7 @@ void SettingsLock::refuse(const struct stat& status) const {
 }
 
 void SettingsLock::failForGood() const {
-  if (removalError_ != 0) throw saveFailure(SaveFailure::LockNotRemoved, path_, removalError_);
+  if (removalError_) throw saveFailure(SaveFailure::LockNotRemoved, path_, removalError_);
   throw saveFailure(SaveFailure::LockedByAnother, file_);
 }
 

@@ -46,8 +46,8 @@ class SettingsLock {
   std::string path_;
   FileDescriptor held_;
   struct stat heldStatus_ {};
-  // Why a left-over lock could not be removed (an errno), or 0.
-  int removalError_ = 0;
+  // Why a left-over lock could not be removed, if it could not.
+  std::error_code removalError_;
   // A lock file that holds junk is removed only once it has been seen to
   // hold junk twice: QLockFile writes a new lock's text just after creating
   // it, and removing one caught in between would let two writers in.
