@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/complaint.h"
 #include "platform/user_language.h"
 
 namespace vorlix::app {

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 
+#include "app/complaint.h"
 #include "identity.h"
 #include "platform/qt_text.h"
 #include "platform/user_language.h"
@@ -138,10 +139,6 @@ std::optional<int> answerCommandLine(int argc, char** argv) {
       break;
   }
   return std::nullopt;
-}
-
-void complain(std::string_view text) {
-  std::fprintf(stderr, "vorlix: %.*s\n", static_cast<int>(text.size()), text.data());
 }
 
 }  // namespace vorlix::app

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
 
 // The command line, read before any window or display is needed: --help and
 // --version are answered, Qt's own options (-platform, -style, …) are left
@@ -18,8 +17,5 @@ inline constexpr int kUnknownOption = 2;
 // or it held an option the program does not know, having said so on
 // standard error. nullopt when the program should start.
 std::optional<int> answerCommandLine(int argc, char** argv);
-
-// Writes "vorlix: TEXT" as one line on standard error.
-void complain(std::string_view text);
 
 }  // namespace vorlix::app

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QSessionManager>
 
-#include "app/command_line.h"
+#include "app/complaint.h"
 #include "colors/saved_colours.h"
 
 namespace vorlix::app {

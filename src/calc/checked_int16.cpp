@@ -7,7 +7,9 @@
 #include "calc/runtime_error.h"
 
 namespace vorlix::calc {
+namespace {
 
+// Range check of a value computed in a wider type.
 std::int16_t narrowToInt16(std::int64_t value) {
   if (value < std::numeric_limits<std::int16_t>::min() ||
       value > std::numeric_limits<std::int16_t>::max()) {
@@ -15,6 +17,8 @@ std::int16_t narrowToInt16(std::int64_t value) {
   }
   return static_cast<std::int16_t>(value);
 }
+
+}  // namespace
 
 std::int16_t checkedAdd(std::int16_t a, std::int16_t b) {
   return narrowToInt16(std::int64_t{a} + std::int64_t{b});

@@ -18,7 +18,4 @@ std::int16_t checkedRemainder(std::int16_t a, std::int16_t b);
 // Rounds to the nearest integer, ties to even, then range-checks.
 std::int16_t roundToInt16(double value);
 
-// Range check of a value computed in a wider type.
-std::int16_t narrowToInt16(std::int64_t value);
-
 }  // namespace vorlix::calc

@@ -29,14 +29,13 @@ Translatable describing(ErrorCode code) {
 
 }  // namespace
 
-std::string description(ErrorCode code) { return english().text(describing(code)); }
-
 std::string userMessage(ErrorCode code, const Language& language) {
   if (code == ErrorCode::Overflow) return language.text(kTooBig);
   return std::to_string(static_cast<int>(code)) + "  " + language.text(describing(code));
 }
 
-RunTimeError::RunTimeError(ErrorCode code) : std::runtime_error(description(code)), code_(code) {}
+RunTimeError::RunTimeError(ErrorCode code)
+    : std::runtime_error(english().text(describing(code))), code_(code) {}
 
 void raise(ErrorCode code) { throw RunTimeError(code); }
 

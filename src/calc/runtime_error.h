@@ -17,9 +17,6 @@ enum class ErrorCode : std::int16_t {
   TypeMismatch = 13,    // a text that is not a number
 };
 
-// What went wrong, in English.
-std::string description(ErrorCode code);
-
 // The one mapping from an error to the text of its message box: the number
 // and two spaces before the description, in the user's language.
 std::string userMessage(ErrorCode code, const Language& language = english());

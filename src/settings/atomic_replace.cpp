@@ -60,7 +60,8 @@ Temporary createTemporary(const LinkTarget& target, const std::string& shownFile
     std::string path = prefix + randomLetters();
     FileDescriptor file(
         ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
-    if (!file.isOpen() && errno != EEXIST) throw writeFailure(shownFile, target.folder, errno);
+    if (!file.isOpen() && errno != EEXIST)
+      throw writeFailure(shownFile, target.folder, lastError());
     if (!file.isOpen()) continue;
     FileDescriptor inUse(::fcntl(file.get(), F_DUPFD_CLOEXEC, 0));
     // Another close's sweep may have found the new file before the flock:
@@ -69,31 +70,31 @@ Temporary createTemporary(const LinkTarget& target, const std::string& shownFile
       return {std::move(file), std::move(inUse), std::move(path)};
     }
   }
-  throw writeFailure(shownFile, target.folder, EEXIST);
+  throw writeFailure(shownFile, target.folder, std::make_error_code(std::errc::file_exists));
 }
 
-// 0, or errno of a failed fchown. Root saving another user's file (sudo
+// Why a needed fchown failed, if it did. Root saving another user's file (sudo
 // keeping HOME) must hand the new file to that user, who could otherwise
 // never save the colours again; where root cannot (no CAP_CHOWN, a file
 // system without owners), the save fails unless the new file has the old
 // one's owner and group anyway. Only root can give a file away; anyone
 // else's new file is their own, as a file in their own folder should be.
-int keepOwner(int fd, const std::optional<struct stat>& replaced) {
-  if (!replaced || ::geteuid() != 0) return 0;
-  if (::fchown(fd, replaced->st_uid, replaced->st_gid) == 0) return 0;
-  const int error = errno;
+std::error_code keepOwner(int fd, const std::optional<struct stat>& replaced) {
+  if (!replaced || ::geteuid() != 0) return {};
+  if (::fchown(fd, replaced->st_uid, replaced->st_gid) == 0) return {};
+  const std::error_code error = lastError();
   struct stat made {};
   const bool sameOwner =
       ::fstat(fd, &made) == 0 && made.st_uid == replaced->st_uid && made.st_gid == replaced->st_gid;
-  return sameOwner ? 0 : error;
+  return sameOwner ? std::error_code() : error;
 }
 
-// 0, or errno of the first step that failed.
-int fill(Temporary& temporary, std::string_view content,
-         const std::optional<struct stat>& replaced) {
+// Why the first step that failed did, if one did.
+std::error_code fill(Temporary& temporary, std::string_view content,
+                     const std::optional<struct stat>& replaced) {
   if (replaced) (void)::fchmod(temporary.file.get(), replaced->st_mode & 07777);
-  if (const int error = writeAll(temporary.file.get(), content); error != 0) return error;
-  if (::fdatasync(temporary.file.get()) != 0) return errno;
+  if (const std::error_code error = writeAll(temporary.file.get(), content)) return error;
+  if (::fdatasync(temporary.file.get()) != 0) return lastError();
   return temporary.file.close();
 }
 
@@ -104,24 +105,7 @@ void flushFolder(const std::string& folder) {
   if (fd.isOpen()) (void)::fsync(fd.get());
 }
 
-}  // namespace
-
-void replaceAtomically(const LinkTarget& target, const std::string& shownFile,
-                       std::string_view content, const std::optional<struct stat>& replaced) {
-  Temporary temporary = createTemporary(target, shownFile);
-  if (const int error = keepOwner(temporary.file.get(), replaced); error != 0) {
-    ::unlink(temporary.path.c_str());
-    throw saveFailure(SaveFailure::OwnerNotKept, shownFile, error);
-  }
-  int error = fill(temporary, content, replaced);
-  if (error == 0 && ::rename(temporary.path.c_str(), target.path.c_str()) != 0) error = errno;
-  if (error != 0) {
-    ::unlink(temporary.path.c_str());
-    throw writeFailure(shownFile, target.folder, error);
-  }
-  flushFolder(target.folder);
-}
-
+// Whether `entry`, a name in the target's folder, is one of its temporaries.
 bool isTemporaryName(std::string_view entry, std::string_view targetName) {
   if (!entry.starts_with(targetName)) return false;
   entry.remove_prefix(targetName.size());
@@ -130,6 +114,24 @@ bool isTemporaryName(std::string_view entry, std::string_view targetName) {
   return entry.size() == kRandomLetters && std::all_of(entry.begin(), entry.end(), [](char c) {
            return kNameLetters.find(c) != std::string_view::npos;
          });
+}
+
+}  // namespace
+
+void replaceAtomically(const LinkTarget& target, const std::string& shownFile,
+                       std::string_view content, const std::optional<struct stat>& replaced) {
+  Temporary temporary = createTemporary(target, shownFile);
+  if (const std::error_code error = keepOwner(temporary.file.get(), replaced)) {
+    ::unlink(temporary.path.c_str());
+    throw saveFailure(SaveFailure::OwnerNotKept, shownFile, error);
+  }
+  std::error_code error = fill(temporary, content, replaced);
+  if (!error && ::rename(temporary.path.c_str(), target.path.c_str()) != 0) error = lastError();
+  if (error) {
+    ::unlink(temporary.path.c_str());
+    throw writeFailure(shownFile, target.folder, error);
+  }
+  flushFolder(target.folder);
 }
 
 void removeStaleTemporaries(const LinkTarget& target) {

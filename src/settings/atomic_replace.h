@@ -28,7 +28,4 @@ void replaceAtomically(const LinkTarget& target, const std::string& shownFile,
 // rename, and a kill lets it go.
 void removeStaleTemporaries(const LinkTarget& target);
 
-// Whether `entry`, a name in the target's folder, is one of its temporaries.
-bool isTemporaryName(std::string_view entry, std::string_view targetName);
-
 }  // namespace vorlix::settings

@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 
@@ -20,43 +21,36 @@ FileDescriptor::~FileDescriptor() { close(); }
 
 int FileDescriptor::release() { return std::exchange(fd_, -1); }
 
-int FileDescriptor::close() {
-  if (fd_ < 0) return 0;
+std::error_code FileDescriptor::close() {
   // Linux frees the descriptor even when close fails, so it is never retried.
-  const int result = ::close(std::exchange(fd_, -1));
-  return result == 0 ? 0 : errno;
+  if (fd_ >= 0 && ::close(std::exchange(fd_, -1)) != 0) return lastError();
+  return {};
 }
 
-int readUpTo(int fd, std::string& text, std::size_t limit) {
+std::error_code readUpTo(int fd, std::string& text, std::size_t limit) {
   constexpr std::size_t kChunk = std::size_t{64} * 1024;
   text.clear();
   while (text.size() <= limit) {
     const std::size_t before = text.size();
     text.resize(before + kChunk);
     const ssize_t got = ::read(fd, &text[before], kChunk);
-    if (got < 0 && errno == EINTR) {
-      text.resize(before);
-      continue;
-    }
-    if (got < 0) {
-      const int error = errno;
-      text.resize(before);
-      return error;
-    }
-    text.resize(before + static_cast<std::size_t>(got));
+    const std::error_code error = got < 0 ? lastError() : std::error_code();
+    text.resize(before + static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+    if (error == std::errc::interrupted) continue;
+    if (error) return error;
     if (got == 0) break;
   }
-  return 0;
+  return {};
 }
 
-int writeAll(int fd, std::string_view text) {
+std::error_code writeAll(int fd, std::string_view text) {
   while (!text.empty()) {
     const ssize_t written = ::write(fd, text.data(), text.size());
     if (written < 0 && errno == EINTR) continue;
-    if (written < 0) return errno;
+    if (written < 0) return lastError();
     text.remove_prefix(static_cast<std::size_t>(written));
   }
-  return 0;
+  return {};
 }
 
 }  // namespace vorlix::settings

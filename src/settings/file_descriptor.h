@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace vorlix::settings {
 
@@ -22,19 +24,22 @@ class FileDescriptor {
   int get() const { return fd_; }
   bool isOpen() const { return fd_ >= 0; }
   int release();
-  // Closes now; the errno of a failed close, or 0. A failed close can be
-  // the first news of a full disk on some file systems.
-  int close();
+  // Closes now; why the close failed, if it did. A failed close can be the
+  // first news of a full disk on some file systems.
+  std::error_code close();
 
  private:
   int fd_ = -1;
 };
 
-// Reads up to `limit` bytes and one more, so that the caller can tell a
-// file over the limit from one at it. Returns 0 or errno.
-int readUpTo(int fd, std::string& text, std::size_t limit);
+// What errno says went wrong.
+inline std::error_code lastError() { return {errno, std::system_category()}; }
 
-// Writes all of `text`. Returns 0 or errno.
-int writeAll(int fd, std::string_view text);
+// Reads up to `limit` bytes and one more, so that the caller can tell a
+// file over the limit from one at it.
+std::error_code readUpTo(int fd, std::string& text, std::size_t limit);
+
+// Writes all of `text`.
+std::error_code writeAll(int fd, std::string_view text);
 
 }  // namespace vorlix::settings

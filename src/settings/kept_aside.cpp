@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "settings/file_descriptor.h"
 #include "settings/save_failure.h"
 
 namespace vorlix::settings {
@@ -20,16 +21,15 @@ std::string keptName(const std::string& file, int number) {
   return number == 1 ? first : first + '.' + std::to_string(number);
 }
 
-// 0, or errno. A hard link leaves the file where it is until the fresh
-// one replaces it; where the file system has no hard links, the file is
-// renamed instead.
-int takeName(const std::string& file, const std::string& name) {
-  if (::link(file.c_str(), name.c_str()) == 0) return 0;
-  if (errno == EEXIST) return EEXIST;
+// A hard link leaves the file where it is until the fresh one replaces it;
+// where the file system has no hard links, the file is renamed instead.
+std::error_code takeName(const std::string& file, const std::string& name) {
+  if (::link(file.c_str(), name.c_str()) == 0) return {};
+  if (errno == EEXIST) return lastError();
   if (::renameat2(AT_FDCWD, file.c_str(), AT_FDCWD, name.c_str(), RENAME_NOREPLACE) == 0) {
-    return 0;
+    return {};
   }
-  return errno;
+  return lastError();
 }
 
 }  // namespace
@@ -37,11 +37,11 @@ int takeName(const std::string& file, const std::string& name) {
 std::string keepAside(const std::string& file) {
   for (int number = 1; number <= kMostKeptCopies; ++number) {
     std::string name = keptName(file, number);
-    const int error = takeName(file, name);
-    if (error == 0) return name;
-    if (error != EEXIST) throw saveFailure(SaveFailure::NotKeptAside, file, error);
+    const std::error_code error = takeName(file, name);
+    if (!error) return name;
+    if (error != std::errc::file_exists) throw saveFailure(SaveFailure::NotKeptAside, file, error);
   }
-  throw saveFailure(SaveFailure::NotKeptAside, file, EEXIST);
+  throw saveFailure(SaveFailure::NotKeptAside, file, std::make_error_code(std::errc::file_exists));
 }
 
 }  // namespace vorlix::settings

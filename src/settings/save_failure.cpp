@@ -4,7 +4,6 @@
 #include <array>
 #include <cctype>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 
 namespace vorlix::settings {
@@ -48,9 +47,10 @@ constexpr std::array kSentences{
              translatable("SaveFailure", "%1 could not be given back to its owner: %2.")},
 };
 
-// strerror's text in lower case, as it reads inside a sentence.
-std::string cause(int error) {
-  std::string text = std::strerror(error);
+// The system's text for the error in lower case, as it reads inside a
+// sentence.
+std::string cause(std::error_code error) {
+  std::string text = error.message();
   if (!text.empty()) {
     text.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(text.front())));
   }
@@ -59,7 +59,7 @@ std::string cause(int error) {
 
 // Said in each language as the error is told, with the cause the system
 // gives in that language.
-SettingsWriteError failure(Translatable sentence, std::string_view path, int error,
+SettingsWriteError failure(Translatable sentence, std::string_view path, std::error_code error,
                            std::string_view target = {}) {
   return SettingsWriteError([sentence, path = std::string(path), error,
                              target = std::string(target)](const Language& language) {
@@ -74,7 +74,7 @@ bool isFolder(std::string_view path) {
 
 }  // namespace
 
-SettingsWriteError saveFailure(SaveFailure reason, std::string_view path, int error,
+SettingsWriteError saveFailure(SaveFailure reason, std::string_view path, std::error_code error,
                                std::string_view target) {
   for (const Sentence& sentence : kSentences) {
     if (sentence.reason == reason) return failure(sentence.text, path, error, target);
@@ -83,8 +83,9 @@ SettingsWriteError saveFailure(SaveFailure reason, std::string_view path, int er
 }
 
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters): a file, then the folder it is in
-SettingsWriteError writeFailure(std::string_view file, std::string_view folder, int error) {
-  switch (error) {
+SettingsWriteError writeFailure(std::string_view file, std::string_view folder,
+                                std::error_code error) {
+  switch (error.value()) {
     case ENOSPC:
     case EDQUOT:
       return failure(translatable("SaveFailure", "%1 could not be written; the disk may be full."),

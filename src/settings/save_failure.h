@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "settings/settings_store.h"
 
@@ -29,15 +30,16 @@ enum class SaveFailure {
   OwnerNotKept,      // root could not give the new file the old one's owner
 };
 
-// The error to throw. `path` is an absolute path (or a key); `error`, an
-// errno value, is the cause where the sentence names one, and `target` the
-// path a link names.
-SettingsWriteError saveFailure(SaveFailure reason, std::string_view path, int error = 0,
-                               std::string_view target = {});
+// The error to throw. `path` is an absolute path (or a key); `error` is
+// the cause where the sentence names one, and `target` the path a link
+// names.
+SettingsWriteError saveFailure(SaveFailure reason, std::string_view path,
+                               std::error_code error = {}, std::string_view target = {});
 
 // Creating a file in `folder`, writing it or renaming it over `file`
-// failed with errno `error`. A file missing from a folder that is there is
+// failed with `error`. A file missing from a folder that is there is
 // no missing folder: that is said as the file's failure.
-SettingsWriteError writeFailure(std::string_view file, std::string_view folder, int error);
+SettingsWriteError writeFailure(std::string_view file, std::string_view folder,
+                                std::error_code error);
 
 }  // namespace vorlix::settings

@@ -68,14 +68,16 @@ void refuseToReplace(const std::string& shown, const LinkTarget& target,
 CurrentFile currentFile(const std::string& shown, const LinkTarget& target) {
   const FileDescriptor fd = openForReading(target.path);
   if (!fd.isOpen() && errno == ENOENT) return {};
-  if (!fd.isOpen()) throw saveFailure(SaveFailure::ReadFailed, shown, errno);
+  if (!fd.isOpen()) throw saveFailure(SaveFailure::ReadFailed, shown, lastError());
   struct stat status {};
-  if (::fstat(fd.get(), &status) != 0) throw saveFailure(SaveFailure::ReadFailed, shown, errno);
+  if (::fstat(fd.get(), &status) != 0) {
+    throw saveFailure(SaveFailure::ReadFailed, shown, lastError());
+  }
   refuseToReplace(shown, target, status);
   CurrentFile current{{}, status};
   current.tooLarge = static_cast<std::size_t>(status.st_size) > SettingsFile::kLargestFile;
   if (current.tooLarge) return current;
-  if (const int error = readUpTo(fd.get(), current.text, SettingsFile::kLargestFile); error != 0) {
+  if (const std::error_code error = readUpTo(fd.get(), current.text, SettingsFile::kLargestFile)) {
     throw saveFailure(SaveFailure::ReadFailed, shown, error);
   }
   current.tooLarge = current.text.size() > SettingsFile::kLargestFile;
@@ -98,7 +100,7 @@ StoredSection SettingsFile::read(std::string_view section) {
     if (!fd.isOpen() || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) return {};
     if (static_cast<std::size_t>(status.st_size) > kLargestFile) return {};
     std::string text;
-    if (readUpTo(fd.get(), text, kLargestFile) != 0 || text.size() > kLargestFile) return {};
+    if (readUpTo(fd.get(), text, kLargestFile) || text.size() > kLargestFile) return {};
     return readSection(text, section);
   } catch (const std::exception&) {
     return {};  // out of memory: the colours stay as they are

@@ -6,10 +6,14 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
+#include <climits>
+#include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <optional>
 #include <thread>
 
-#include "settings/lock_owner.h"
 #include "settings/save_failure.h"
 
 namespace vorlix::settings {
@@ -18,6 +22,106 @@ namespace {
 constexpr std::chrono::milliseconds kPollInterval{50};
 // Far more than the five short lines of a lock.
 constexpr std::size_t kLongestLockText = 4096;
+
+// Who holds a lock file, as QLockFile writes it: one line each for the
+// process id, the program's name, the host name, the machine id and the
+// boot id. The last two are missing from files of older Qt versions.
+struct LockOwner {
+  long long pid = 0;
+  std::string program;
+  std::string host;
+  std::string machineId;
+  std::string bootId;
+};
+
+// A lock older than this is left over whoever wrote it, as QLockFile
+// judges by default; saving takes far less.
+constexpr std::chrono::seconds kLeftOverAfter{30};
+
+std::string firstLineOf(const char* path) {
+  std::ifstream file(path);
+  std::string line;
+  std::getline(file, line);
+  return line;
+}
+
+std::string machineId() {
+  const std::string id = firstLineOf("/etc/machine-id");
+  return id.empty() ? firstLineOf("/var/lib/dbus/machine-id") : id;
+}
+
+std::string bootId() { return firstLineOf("/proc/sys/kernel/random/boot_id"); }
+
+std::string hostName() {
+  std::string name(HOST_NAME_MAX + 1, '\0');
+  if (::gethostname(name.data(), name.size() - 1) != 0) return {};
+  name.resize(name.find('\0'));
+  return name;
+}
+
+// The file name of the program a process runs; nullopt when it cannot be
+// seen (it has ended, or belongs to another user).
+std::optional<std::string> programOf(long long pid) {
+  std::error_code error;
+  std::string path =
+      std::filesystem::read_symlink("/proc/" + std::to_string(pid) + "/exe", error).string();
+  if (error) return std::nullopt;
+  constexpr std::string_view kDeleted = " (deleted)";
+  if (path.ends_with(kDeleted)) path.resize(path.size() - kDeleted.size());
+  return std::filesystem::path(path).filename().string();
+}
+
+bool isRunning(const LockOwner& owner) {
+  if (::kill(static_cast<pid_t>(owner.pid), 0) != 0 && errno == ESRCH) return false;
+  // A program that cannot be seen counts as another one, as for QLockFile.
+  return programOf(owner.pid) == std::filesystem::path(owner.program).filename().string();
+}
+
+std::string_view nextLine(std::string_view& text) {
+  const std::size_t end = text.find('\n');
+  const std::string_view line = text.substr(0, end);
+  text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  return line;
+}
+
+// This process, as its lock file names it.
+std::string ourLockText() {
+  const long long pid = ::getpid();
+  return std::to_string(pid) + '\n' + programOf(pid).value_or("") + '\n' + hostName() + '\n' +
+         machineId() + '\n' + bootId() + '\n';
+}
+
+// nullopt for text that names no process: junk, or a lock caught between
+// its creation and the writing of its text.
+std::optional<LockOwner> parseLockFile(std::string_view text) {
+  const std::string_view pidLine = nextLine(text);
+  LockOwner owner;
+  const auto [end, error] =
+      std::from_chars(pidLine.data(), pidLine.data() + pidLine.size(), owner.pid);
+  if (error != std::errc{} || end != pidLine.data() + pidLine.size() || owner.pid <= 0 ||
+      owner.pid > INT_MAX) {
+    return std::nullopt;
+  }
+  owner.program = nextLine(text);
+  owner.host = nextLine(text);
+  owner.machineId = nextLine(text);
+  owner.bootId = nextLine(text);
+  return owner;
+}
+
+// Whether a lock is left over rather than held, by QLockFile's rules: on
+// this machine, one from an earlier boot, or of a process that has ended or
+// whose id now belongs to another program; anywhere, one older than
+// kLeftOverAfter.
+bool isLeftOver(const LockOwner& owner, std::chrono::seconds age) {
+  bool sameMachine = owner.host.empty() || owner.host == hostName();
+  if (const std::string ours = machineId(); !owner.machineId.empty() && !ours.empty()) {
+    sameMachine = owner.machineId == ours;
+  }
+  if (sameMachine && !owner.bootId.empty() && owner.bootId != bootId()) return true;
+  if (sameMachine && !isRunning(owner)) return true;
+  return age > kLeftOverAfter;
+}
 
 std::string folderOf(const std::string& file) {
   return std::filesystem::path(file).parent_path().string();
@@ -56,8 +160,9 @@ std::string linkText(const std::string& path) {
 
 // Creating the lock is the first write in the settings folder, so its
 // failures are told as a write's.
-[[noreturn]] void failToCreate(const std::string& file, const std::string& lock, int error) {
-  switch (error) {
+[[noreturn]] void failToCreate(const std::string& file, const std::string& lock,
+                               std::error_code error) {
+  switch (error.value()) {
     case EACCES:
     case EPERM:
     case EROFS:
@@ -94,7 +199,7 @@ SettingsLock::Attempt SettingsLock::tryOnce() {
     hold(std::move(created));
     return Attempt::Taken;
   }
-  if (errno != EEXIST) failToCreate(file_, path_, errno);
+  if (errno != EEXIST) failToCreate(file_, path_, lastError());
   return judgeExisting();
 }
 
@@ -102,7 +207,7 @@ void SettingsLock::hold(FileDescriptor created) {
   // Where the file system has no such locks, the exclusive creation alone
   // keeps writers apart, as with QLockFile.
   holdNatively(created.get());
-  if (const int error = writeAll(created.get(), lockFileText(thisProcess())); error != 0) {
+  if (const std::error_code error = writeAll(created.get(), ourLockText())) {
     ::unlink(path_.c_str());
     failToCreate(file_, path_, error);
   }
@@ -116,7 +221,7 @@ SettingsLock::Attempt SettingsLock::judgeExisting() {
   if (::lstat(path_.c_str(), &status) != 0) return Attempt::TryAgain;  // gone meanwhile
   if (S_ISLNK(status.st_mode) && ::stat(path_.c_str(), &status) != 0) {
     if (errno != ENOENT) return Attempt::Wait;
-    throw saveFailure(SaveFailure::LockLinkDangling, path_, 0, linkText(path_));
+    throw saveFailure(SaveFailure::LockLinkDangling, path_, {}, linkText(path_));
   }
   if (!S_ISREG(status.st_mode)) refuse(status);
   // Non-blocking, and checked again once open: the file may have been
@@ -131,7 +236,7 @@ SettingsLock::Attempt SettingsLock::judgeExisting() {
   const auto owner = parseLockFile(text);
   if (owner && !isLeftOver(*owner, ageOf(status))) {
     junk_.seen = false;
-    removalError_ = 0;
+    removalError_.clear();
     return Attempt::Wait;
   }
   if (!owner && !seenAsJunkBefore(status)) return Attempt::Wait;
@@ -150,7 +255,7 @@ bool SettingsLock::removeLeftOver(const struct stat& judged) {
   // not write is left to its owner.
   const FileDescriptor fd(::open(path_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   if (!fd.isOpen()) {
-    removalError_ = errno;
+    removalError_ = lastError();
     return false;
   }
   // Only the file that was judged goes, and only while no one holds it.
@@ -161,7 +266,7 @@ bool SettingsLock::removeLeftOver(const struct stat& judged) {
   struct stat now {};
   if (::stat(path_.c_str(), &now) != 0 || !sameFile(now, judged)) return false;
   if (::unlink(path_.c_str()) != 0) {
-    removalError_ = errno;
+    removalError_ = lastError();
     return false;
   }
   return true;
@@ -173,7 +278,7 @@ void SettingsLock::refuse(const struct stat& status) const {
 }
 
 void SettingsLock::failForGood() const {
-  if (removalError_ != 0) throw saveFailure(SaveFailure::LockNotRemoved, path_, removalError_);
+  if (removalError_) throw saveFailure(SaveFailure::LockNotRemoved, path_, removalError_);
   throw saveFailure(SaveFailure::LockedByAnother, file_);
 }
 

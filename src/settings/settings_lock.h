@@ -10,9 +10,9 @@
 
 namespace vorlix::settings {
 
-// The lock file beside a settings file, `<file>.lock`, written and held as
-// QLockFile does (see lock_owner.h for its text): any program that saves
-// the same file through QSettings takes turns with this one. POSIX calls on
+// The lock file beside a settings file, `<file>.lock`, written, held and
+// judged as QLockFile does: any program that saves the same file through
+// QSettings takes turns with this one. POSIX calls on
 // the path's own bytes, so that a folder whose name is not UTF-8 locks too,
 // and nothing at the lock's path is opened in a way that could block. Held
 // while the object lives.
@@ -46,8 +46,8 @@ class SettingsLock {
   std::string path_;
   FileDescriptor held_;
   struct stat heldStatus_ {};
-  // Why a left-over lock could not be removed (an errno), or 0.
-  int removalError_ = 0;
+  // Why a left-over lock could not be removed, if it could not.
+  std::error_code removalError_;
   // A lock file that holds junk is removed only once it has been seen to
   // hold junk twice: QLockFile writes a new lock's text just after creating
   // it, and removing one caught in between would let two writers in.

@@ -24,13 +24,10 @@ using StoredSection = std::map<std::string, std::string, std::less<>>;  // key t
 class SettingsWriteError : public std::runtime_error {
  public:
   using Wording = std::function<std::string(const Language&)>;
-  explicit SettingsWriteError(const std::string& english) : std::runtime_error(english) {}
   explicit SettingsWriteError(Wording wording)
       : std::runtime_error(wording(english())), wording_(std::move(wording)) {}
 
-  std::string inWords(const Language& language) const {
-    return wording_ ? wording_(language) : std::string(what());
-  }
+  std::string inWords(const Language& language) const { return wording_(language); }
 
  private:
   Wording wording_;

@@ -21,7 +21,8 @@ class MemoryStore final : public settings::SettingsStore {
     return found == sections.end() ? settings::StoredSection{} : found->second;
   }
   void write(std::string_view section, std::span<const settings::StoredValue> values) override {
-    if (failure) throw settings::SettingsWriteError(*failure);
+    if (failure)
+      throw settings::SettingsWriteError([text = *failure](const Language&) { return text; });
     ++writes;
     settings::StoredSection& stored = sections[std::string(section)];
     for (const settings::StoredValue& value : values) stored[value.key] = value.text;

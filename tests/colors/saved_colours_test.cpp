@@ -105,8 +105,8 @@ TEST(SavedColours, AFailedSaveChangesNothingStored) {
 }
 
 TEST(SavedColours, FailureMessageSaysWhy) {
-  EXPECT_EQ(saveFailureMessage(settings::SettingsWriteError("the disk is full.")),
-            "The colours could not be saved: the disk is full.");
+  const settings::SettingsWriteError diskFull([](const Language&) { return "the disk is full."; });
+  EXPECT_EQ(saveFailureMessage(diskFull), "The colours could not be saved: the disk is full.");
 }
 
 }  // namespace

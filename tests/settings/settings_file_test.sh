@@ -2,7 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # settings_file_test.sh RUNNER CASE: the real settings file in a temporary
 # XDG_CONFIG_HOME, read and written by fresh vorlix-script processes.
+# settings_file_test.sh --list: the cases, as the labels of the case below.
 set -euo pipefail
+if [ "${1:-}" = --list ]; then
+  sed -n '/^case /,/^esac/ s/^  \([a-z0-9_ |]*\)).*/\1/p' "$0" | tr -d ' ' | tr '|' '\n'
+  exit
+fi
 runner="$1"
 case_name="$2"
 
