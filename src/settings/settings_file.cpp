@@ -26,17 +26,18 @@ FileDescriptor openForReading(const std::string& path) {
   return FileDescriptor(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
 }
 
-// The settings folder, made as the XDG rules ask (0700) when missing.
+// The settings folder, made as the XDG rules ask (0700) when missing. A file
+// where it or a folder above it should be is named as such: mkdir says no
+// more than that the name is taken, or that a path is not a folder.
 void ensureFolder(const std::string& folder) {
   struct stat status {};
-  if (::stat(folder.c_str(), &status) == 0) {
-    if (!S_ISDIR(status.st_mode)) throw saveFailure(SaveFailure::FileNotFolder, folder);
-    return;
-  }
+  if (::stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return;
   std::filesystem::path made;
   for (const auto& part : std::filesystem::path(folder)) {
     made /= part;
-    if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) {
+    if (::stat(made.c_str(), &status) == 0) {
+      if (!S_ISDIR(status.st_mode)) throw saveFailure(SaveFailure::FileNotFolder, made.string());
+    } else if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) {
       throw saveFailure(SaveFailure::FolderNotCreated, folder);
     }
   }

@@ -104,12 +104,12 @@ INSTANTIATE_TEST_SUITE_P(
                       put(f.conf.parent_path(), "keep");
                     },
                     "{dir} is a file, not a folder."},
-        FailureCase{"FolderCannotBeCreated",
+        FailureCase{"FolderAboveIsAFile",
                     [](TempFolder& f) {
                       put(f.root / "x", "");
                       f.conf = f.root / "x" / "Vorlix" / "Vorlix.conf";
                     },
-                    "the folder {root}/x/Vorlix could not be created."},
+                    "{root}/x is a file, not a folder."},
         FailureCase{"ReadOnlyFile", [](TempFolder& f) { fs::permissions(f.conf, fs::perms(0444)); },
                     "{conf} is read-only."},
         FailureCase{"ReadOnlyFolder",

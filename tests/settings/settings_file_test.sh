@@ -137,10 +137,10 @@ case "$case_name" in
     ;;
 
   # What the user is told when saving fails, and what is left on disk.
-  folder_cannot_be_created)
+  config_home_is_a_file)
     mkdir -p "$work/config-file-parent" && touch "$work/config-file-parent/x"
     export XDG_CONFIG_HOME="$work/config-file-parent/x"
-    expect_output "message \"The colours could not be saved: the folder $XDG_CONFIG_HOME/Vorlix could not be created.\"" \
+    expect_output "message \"The colours could not be saved: $XDG_CONFIG_HOME is a file, not a folder.\"" \
       "$(vorlix 'rclick Form1' 'close')"
     ;;
   vorlix_folder_is_a_file)
