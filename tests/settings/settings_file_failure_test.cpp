@@ -149,6 +149,12 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"LiveLockHolder",
                     [](TempFolder& f) { put(f.conf.string() + ".lock", ownLockInfo()); },
                     "the settings file {conf} is locked by another program."},
+        FailureCase{"LockLinksToALiveLock",
+                    [](TempFolder& f) {
+                      put(f.root / "held", ownLockInfo());
+                      fs::create_symlink(f.root / "held", f.conf.string() + ".lock");
+                    },
+                    "the settings file {conf} is locked by another program."},
         FailureCase{"LockIsAFolder",
                     [](TempFolder& f) { fs::create_directory(f.conf.string() + ".lock"); },
                     "the lock file {conf}.lock is a folder, not a file."},

@@ -355,6 +355,14 @@ case "$case_name" in
     expect_output "message \"The colours could not be saved: the lock file $conf.lock is a link to $work/gone.lock, which does not exist.\"" \
       "$(vorlix 'close')"
     ;;
+  lock_links_to_another_users_file)
+    # The link is the user's own: judged by what it names, removed as a link.
+    store "[StartUp]" "form=65280"
+    as_bound_by_permissions
+    "${as_user[@]}" ln -s /etc/passwd "$conf.lock"
+    expect_output "" "$(vorlix 'rclick Label1' 'close')"
+    expect_clean_rewrite
+    ;;
   two_paths_link_to_one_file)
     # Each close locks its own link; neither may take the other's temporary.
     mkdir -p "$work/real" "$work/a/Vorlix" "$work/b/Vorlix"
