@@ -55,12 +55,14 @@ as_bound_by_permissions() {
     fail "the user nobody cannot reach $work; give it a temporary folder it can enter (TMPDIR)"
 }
 
-# traced STRACE-ARGS...: the next runs under strace, which kills or stalls
-# them at a system call; without strace the case is skipped. LeakSanitizer
-# cannot work in a traced process.
+# traced STRACE-ARGS...: a close under strace, which kills or stalls it at a
+# system call (LeakSanitizer cannot work traced).
 traced() {
+  local as_user=(env ASAN_OPTIONS=detect_leaks=0 strace -f -o /dev/null "$@")
+  vorlix 'rclick Label1' 'close' >/dev/null 2>&1
+}
+needs_strace() {
   strace -o /dev/null true || { echo "$case_name: skipped: strace cannot trace here"; exit 77; }
-  as_user=(env ASAN_OPTIONS=detect_leaks=0 strace -f -o /dev/null "$@")
 }
 
 expect_output() {
@@ -251,10 +253,9 @@ case "$case_name" in
     done
     ;;
   hard_link_killed_at_each_step)
-    # A close writes a file with a second name where it is, so both names get
-    # the new colours. Killed before any step, it leaves both names one file:
-    # the old text, the new one, or too long to be read. The new text is the
-    # shorter, so that a step out of order shows.
+    # A file with a second name is written in place: both names get the new
+    # colours, and a kill before any step leaves them one file, old, new or
+    # too long to read. The new text is the shorter, so a step out of order shows.
     linked() {
       rm -f "$work/dotfile" && store "[StartUp]" "form=65280" "label1=$(printf '9%.0s' {1..1000})"
       ln "$conf" "$work/dotfile"
@@ -262,11 +263,10 @@ case "$case_name" in
     linked && cp "$conf" "$work/old"
     vorlix 'rclick Label1' 'close' >/dev/null && cp "$conf" "$work/new"
     [ "$conf" -ef "$work/dotfile" ] && expect_clean_rewrite || fail "a close split the names"
+    needs_strace
     for call in ftruncate pwrite64 fdatasync; do
       for n in 1 2 3 4 5 6; do
-        linked && traced -e "trace=$call" -e "inject=$call:signal=KILL:when=$n"
-        status=0 && vorlix 'rclick Label1' 'close' >/dev/null 2>&1 || status=$?
-        as_user=()
+        linked && status=0 && traced -e "trace=$call" -e "inject=$call:signal=KILL:when=$n" || status=$?
         [ "$conf" -ef "$work/dotfile" ] || fail "the names hold two files after a kill at $call $n"
         cmp -s "$conf" "$work/old" || cmp -s "$conf" "$work/new" ||
           [ "$(stat -c %s "$conf")" -gt 4194304 ] || fail "a kill at $call $n left: $(head -c 300 "$conf")"
@@ -278,9 +278,8 @@ case "$case_name" in
     # A start while a close writes a file with a second name in place waits
     # for the close, rather than take the file as unreadable.
     store "[StartUp]" "form=65280" && ln "$conf" "$work/dotfile"
-    traced -e trace=pwrite64 -e inject=pwrite64:delay_enter=1s
-    vorlix 'rclick Label1' 'close' >/dev/null & writer=$!
-    as_user=()
+    needs_strace
+    traced -e trace=pwrite64 -e inject=pwrite64:delay_enter=1s & writer=$!
     for _ in $(seq 1000); do [ "$(stat -c %s "$conf")" -gt 4194304 ] && break; sleep 0.01; done
     [ "$(stat -c %s "$conf")" -gt 4194304 ] || fail "the close wrote nothing in place"
     expect_output "color Label1 65535" "$(vorlix 'color Label1')"
