@@ -11,6 +11,7 @@
 
 #include "settings/atomic_replace.h"
 #include "settings/file_descriptor.h"
+#include "settings/in_place_replace.h"
 #include "settings/kept_aside.h"
 #include "settings/link_target.h"
 #include "settings/save_failure.h"
@@ -26,17 +27,18 @@ FileDescriptor openForReading(const std::string& path) {
   return FileDescriptor(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
 }
 
-// The settings folder, made as the XDG rules ask (0700) when missing.
+// The settings folder, made as the XDG rules ask (0700) when missing. A file
+// where it or a folder above it should be is named as such: mkdir says no
+// more than that the name is taken, or that a path is not a folder.
 void ensureFolder(const std::string& folder) {
   struct stat status {};
-  if (::stat(folder.c_str(), &status) == 0) {
-    if (!S_ISDIR(status.st_mode)) throw saveFailure(SaveFailure::FileNotFolder, folder);
-    return;
-  }
+  if (::stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return;
   std::filesystem::path made;
   for (const auto& part : std::filesystem::path(folder)) {
     made /= part;
-    if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) {
+    if (::stat(made.c_str(), &status) == 0) {
+      if (!S_ISDIR(status.st_mode)) throw saveFailure(SaveFailure::FileNotFolder, made.string());
+    } else if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) {
       throw saveFailure(SaveFailure::FolderNotCreated, folder);
     }
   }
@@ -50,6 +52,8 @@ struct CurrentFile {
   std::string text;
   std::optional<struct stat> status;  // none when there is no file yet
   bool tooLarge = false;
+  // Open for writing, and flocked, when the file has other names.
+  FileDescriptor inPlace;
 };
 
 void refuseToReplace(const std::string& shown, const LinkTarget& target,
@@ -74,7 +78,9 @@ CurrentFile currentFile(const std::string& shown, const LinkTarget& target) {
     throw saveFailure(SaveFailure::ReadFailed, shown, lastError());
   }
   refuseToReplace(shown, target, status);
-  CurrentFile current{{}, status};
+  CurrentFile current;
+  current.status = status;
+  if (status.st_nlink > 1) current.inPlace = openInPlace(target, shown, status);
   current.tooLarge = static_cast<std::size_t>(status.st_size) > SettingsFile::kLargestFile;
   if (current.tooLarge) return current;
   if (const std::error_code error = readUpTo(fd.get(), current.text, SettingsFile::kLargestFile)) {
@@ -98,6 +104,11 @@ StoredSection SettingsFile::read(std::string_view section) {
     const FileDescriptor fd = openForReading(file_);
     struct stat status {};
     if (!fd.isOpen() || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) return {};
+    // Too long, with other names: a close may be writing it in place.
+    if (static_cast<std::size_t>(status.st_size) > kLargestFile && status.st_nlink > 1) {
+      waitForWriteInPlace(fd.get());
+      if (::fstat(fd.get(), &status) != 0) return {};
+    }
     if (static_cast<std::size_t>(status.st_size) > kLargestFile) return {};
     std::string text;
     if (readUpTo(fd.get(), text, kLargestFile) || text.size() > kLargestFile) return {};
@@ -120,11 +131,18 @@ void SettingsFile::write(std::string_view section, std::span<const StoredValue> 
   std::string text = keepsText ? withValues(current.text, section, values) : std::string{};
   // What a close writes is read at the next start: a file that the new
   // keys would take past the size limit goes aside like one not ours.
-  if (current.status && (!keepsText || text.size() > kLargestFile)) {
+  const bool keptAside = current.status && (!keepsText || text.size() > kLargestFile);
+  if (keptAside) {
     keepAside(target.path);
     text = withValues({}, section, values);
   }
-  replaceAtomically(target, file_, text, current.status);
+  // A file kept aside shares its bytes with the kept copy: the fresh file
+  // is a new one.
+  if (current.inPlace.isOpen() && !keptAside) {
+    replaceInPlace(current.inPlace.get(), target, file_, text, current.text);
+  } else {
+    replaceAtomically(target, file_, text, current.status);
+  }
 }
 
 }  // namespace vorlix::settings

@@ -11,9 +11,10 @@ namespace vorlix::settings {
 
 // The per-user settings file, in the INI format and with the lock file
 // that QSettings uses, so that each reads what the other wrote. Reading
-// takes no lock: a writer replaces the whole file at once. Writing takes
-// the lock, re-reads the file on disk, and replaces it in one write with
-// only the given keys changed.
+// takes no lock: a writer replaces the whole file at once, or, where the
+// file has other names (hard links), writes it in place under an flock
+// that a reader waits for. Writing takes the lock, re-reads the file on
+// disk, and replaces it in one write with only the given keys changed.
 class SettingsFile final : public SettingsStore {
  public:
   // Far more than sixteen colours and any comments a user adds: a larger

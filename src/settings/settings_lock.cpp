@@ -216,10 +216,14 @@ void SettingsLock::hold(FileDescriptor created) {
   held_ = std::move(created);
 }
 
+// A link at the lock's path is judged by what it names, read without
+// blocking and never opened for writing, and removed as a link.
 SettingsLock::Attempt SettingsLock::judgeExisting() {
-  struct stat status {};
-  if (::lstat(path_.c_str(), &status) != 0) return Attempt::TryAgain;  // gone meanwhile
-  if (S_ISLNK(status.st_mode) && ::stat(path_.c_str(), &status) != 0) {
+  struct stat named {};
+  if (::lstat(path_.c_str(), &named) != 0) return Attempt::TryAgain;  // gone meanwhile
+  struct stat status = named;
+  const bool isLink = S_ISLNK(named.st_mode);
+  if (isLink && ::stat(path_.c_str(), &status) != 0) {
     if (errno != ENOENT) return Attempt::Wait;
     throw saveFailure(SaveFailure::LockLinkDangling, path_, {}, linkText(path_));
   }
@@ -239,8 +243,9 @@ SettingsLock::Attempt SettingsLock::judgeExisting() {
     removalError_.clear();
     return Attempt::Wait;
   }
-  if (!owner && !seenAsJunkBefore(status)) return Attempt::Wait;
-  return removeLeftOver(status) ? Attempt::TryAgain : Attempt::Wait;
+  if (!owner && !seenAsJunkBefore(named)) return Attempt::Wait;
+  const bool removed = isLink ? removeLink(named) : removeLeftOver(status);
+  return removed ? Attempt::TryAgain : Attempt::Wait;
 }
 
 bool SettingsLock::seenAsJunkBefore(const struct stat& status) {
@@ -251,9 +256,10 @@ bool SettingsLock::seenAsJunkBefore(const struct stat& status) {
 }
 
 bool SettingsLock::removeLeftOver(const struct stat& judged) {
-  // Opened for writing, as QLockFile removes a lock: one that this user may
-  // not write is left to its owner.
-  const FileDescriptor fd(::open(path_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  // Opened for writing, as QLockFile removes a lock, and never through a
+  // link: one that this user may not write is left to its owner.
+  const FileDescriptor fd(
+      ::open(path_.c_str(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY));
   if (!fd.isOpen()) {
     removalError_ = lastError();
     return false;
@@ -265,11 +271,31 @@ bool SettingsLock::removeLeftOver(const struct stat& judged) {
   }
   struct stat now {};
   if (::stat(path_.c_str(), &now) != 0 || !sameFile(now, judged)) return false;
-  if (::unlink(path_.c_str()) != 0) {
-    removalError_ = lastError();
+  return removeNow();
+}
+
+// A link left over goes where it is this user's (or root's to judge): the
+// link is the user's own, whatever it names, and unlink never touches what
+// it names. Removers of a link take turns through an flock on the folder,
+// so that none can remove a lock that another took after removing the link.
+bool SettingsLock::removeLink(const struct stat& judged) {
+  if (judged.st_uid != ::geteuid() && ::geteuid() != 0) {
+    removalError_ = std::make_error_code(std::errc::operation_not_permitted);
     return false;
   }
-  return true;
+  const FileDescriptor folder(::open(folderOf(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!folder.isOpen() || ::flock(folder.get(), LOCK_EX | LOCK_NB) != 0) return false;
+  struct stat now {};
+  if (::lstat(path_.c_str(), &now) != 0 || !S_ISLNK(now.st_mode) || !sameFile(now, judged)) {
+    return false;
+  }
+  return removeNow();
+}
+
+bool SettingsLock::removeNow() {
+  if (::unlink(path_.c_str()) == 0) return true;
+  removalError_ = lastError();
+  return false;
 }
 
 void SettingsLock::refuse(const struct stat& status) const {

@@ -22,9 +22,11 @@ class SettingsLock {
 
   // Waits at most `longestWait` for the lock. A lock left over by a process
   // that has ended is removed at once, and so is a lock file holding junk,
-  // where this user may remove it. Throws SettingsWriteError, saying why,
-  // when the lock stays out of reach, or at once when what is at the lock's
-  // path is no lock file at all (a folder, a pipe, a device, a dangling link).
+  // where this user may remove it; a link in the lock's place is judged by
+  // what it names and removed as a link, never written through. Throws
+  // SettingsWriteError, saying why, when the lock stays out of reach, or at
+  // once when what is at the lock's path is no lock file at all (a folder,
+  // a pipe, a device, a dangling link).
   explicit SettingsLock(const std::string& file,
                         std::chrono::milliseconds longestWait = kLongestWait);
   ~SettingsLock();
@@ -39,6 +41,8 @@ class SettingsLock {
   Attempt judgeExisting();
   bool seenAsJunkBefore(const struct stat& status);
   bool removeLeftOver(const struct stat& judged);
+  bool removeLink(const struct stat& judged);
+  bool removeNow();
   [[noreturn]] void refuse(const struct stat& status) const;
   [[noreturn]] void failForGood() const;
 

@@ -104,12 +104,12 @@ INSTANTIATE_TEST_SUITE_P(
                       put(f.conf.parent_path(), "keep");
                     },
                     "{dir} is a file, not a folder."},
-        FailureCase{"FolderCannotBeCreated",
+        FailureCase{"FolderAboveIsAFile",
                     [](TempFolder& f) {
                       put(f.root / "x", "");
                       f.conf = f.root / "x" / "Vorlix" / "Vorlix.conf";
                     },
-                    "the folder {root}/x/Vorlix could not be created."},
+                    "{root}/x is a file, not a folder."},
         FailureCase{"ReadOnlyFile", [](TempFolder& f) { fs::permissions(f.conf, fs::perms(0444)); },
                     "{conf} is read-only."},
         FailureCase{"ReadOnlyFolder",
@@ -148,6 +148,12 @@ INSTANTIATE_TEST_SUITE_P(
                     "the folder {dir} is on a read-only file system.", Who::RootWithMount},
         FailureCase{"LiveLockHolder",
                     [](TempFolder& f) { put(f.conf.string() + ".lock", ownLockInfo()); },
+                    "the settings file {conf} is locked by another program."},
+        FailureCase{"LockLinksToALiveLock",
+                    [](TempFolder& f) {
+                      put(f.root / "held", ownLockInfo());
+                      fs::create_symlink(f.root / "held", f.conf.string() + ".lock");
+                    },
                     "the settings file {conf} is locked by another program."},
         FailureCase{"LockIsAFolder",
                     [](TempFolder& f) { fs::create_directory(f.conf.string() + ".lock"); },

@@ -55,6 +55,16 @@ as_bound_by_permissions() {
     fail "the user nobody cannot reach $work; give it a temporary folder it can enter (TMPDIR)"
 }
 
+# traced STRACE-ARGS...: a close under strace, which kills or stalls it at a
+# system call (LeakSanitizer cannot work traced).
+traced() {
+  local as_user=(env ASAN_OPTIONS=detect_leaks=0 strace -f -o /dev/null "$@")
+  vorlix 'rclick Label1' 'close' >/dev/null 2>&1
+}
+needs_strace() {
+  strace -o /dev/null true || { echo "$case_name: skipped: strace cannot trace here"; exit 77; }
+}
+
 expect_output() {
   local expected="$1" actual="$2"
   [ "$actual" = "$expected" ] || fail "$(printf 'expected:\n%s\ngot:\n%s' "$expected" "$actual")"
@@ -137,10 +147,10 @@ case "$case_name" in
     ;;
 
   # What the user is told when saving fails, and what is left on disk.
-  folder_cannot_be_created)
+  config_home_is_a_file)
     mkdir -p "$work/config-file-parent" && touch "$work/config-file-parent/x"
     export XDG_CONFIG_HOME="$work/config-file-parent/x"
-    expect_output "message \"The colours could not be saved: the folder $XDG_CONFIG_HOME/Vorlix could not be created.\"" \
+    expect_output "message \"The colours could not be saved: $XDG_CONFIG_HOME is a file, not a folder.\"" \
       "$(vorlix 'rclick Form1' 'close')"
     ;;
   vorlix_folder_is_a_file)
@@ -241,6 +251,39 @@ case "$case_name" in
       keys="$(grep -c '=' "$conf")"
       [ "$keys" -eq 16 ] || fail "the file holds $keys keys after a kill at ${delay}s"
     done
+    ;;
+  hard_link_killed_at_each_step)
+    # A file with a second name is written in place: both names get the new
+    # colours, and a kill before any step leaves them one file, old, new or
+    # too long to read. The new text is the shorter, so a step out of order shows.
+    linked() {
+      rm -f "$work/dotfile" && store "[StartUp]" "form=65280" "label1=$(printf '9%.0s' {1..1000})"
+      ln "$conf" "$work/dotfile"
+    }
+    linked && cp "$conf" "$work/old"
+    vorlix 'rclick Label1' 'close' >/dev/null && cp "$conf" "$work/new"
+    [ "$conf" -ef "$work/dotfile" ] && expect_clean_rewrite || fail "a close split the names"
+    needs_strace
+    for call in ftruncate pwrite64 fdatasync; do
+      for n in 1 2 3 4 5 6; do
+        linked && status=0 && traced -e "trace=$call" -e "inject=$call:signal=KILL:when=$n" || status=$?
+        [ "$conf" -ef "$work/dotfile" ] || fail "the names hold two files after a kill at $call $n"
+        cmp -s "$conf" "$work/old" || cmp -s "$conf" "$work/new" ||
+          [ "$(stat -c %s "$conf")" -gt 4194304 ] || fail "a kill at $call $n left: $(head -c 300 "$conf")"
+        [ "$status" -ne 0 ] || break
+      done
+    done
+    ;;
+  hard_link_read_while_written)
+    # A start while a close writes a file with a second name in place waits
+    # for the close, rather than take the file as unreadable.
+    store "[StartUp]" "form=65280" && ln "$conf" "$work/dotfile"
+    needs_strace
+    traced -e trace=pwrite64 -e inject=pwrite64:delay_enter=1s & writer=$!
+    for _ in $(seq 1000); do [ "$(stat -c %s "$conf")" -gt 4194304 ] && break; sleep 0.01; done
+    [ "$(stat -c %s "$conf")" -gt 4194304 ] || fail "the close wrote nothing in place"
+    expect_output "color Label1 65535" "$(vorlix 'color Label1')"
+    wait "$writer"
     ;;
   two_windows)
     # Two processes open at once; the one that closes last decides.
@@ -354,6 +397,14 @@ case "$case_name" in
     ln -s "$work/gone.lock" "$conf.lock"
     expect_output "message \"The colours could not be saved: the lock file $conf.lock is a link to $work/gone.lock, which does not exist.\"" \
       "$(vorlix 'close')"
+    ;;
+  lock_links_to_another_users_file)
+    # The link is the user's own: judged by what it names, removed as a link.
+    store "[StartUp]" "form=65280"
+    as_bound_by_permissions
+    "${as_user[@]}" ln -s /etc/passwd "$conf.lock"
+    expect_output "" "$(vorlix 'rclick Label1' 'close')"
+    expect_clean_rewrite
     ;;
   two_paths_link_to_one_file)
     # Each close locks its own link; neither may take the other's temporary.
