@@ -14,6 +14,7 @@ packages=(
   at-spi2-core python3-pyatspi dbus-daemon qt6-gtk-platformtheme python3-xlib orca
   fonts-dejavu-core
   librsvg2-bin desktop-file-utils appstream file groff-base man-db
+  strace
 )
 
 missing=()
