@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt_fonts.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QStringList>
 #include <algorithm>
@@ -10,10 +11,16 @@
 namespace vorlix::platform {
 
 QFont qtFont(const window::Font& font) {
+  const QStringList faces{qtText(font.face), QStringLiteral("Microsoft Sans Serif"),
+                          QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                          QStringLiteral("Sans Serif")};
+  // Qt is given the first face installed alone: a missing face named first
+  // costs it a search of fontconfig's fallbacks, and each face named after
+  // the first another, as every font loads.
+  const auto installed = std::ranges::find_if(
+      faces, [](const QString& face) { return !QFontDatabase::styles(face).isEmpty(); });
   QFont qfont;
-  qfont.setFamilies({qtText(font.face), QStringLiteral("Microsoft Sans Serif"),
-                     QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
-                     QStringLiteral("Sans Serif")});
+  qfont.setFamilies(installed == faces.end() ? faces : QStringList{*installed});
   qfont.setStyleHint(QFont::SansSerif);
   qfont.setPointSize(font.points);
   qfont.setWeight(font.weight >= 700 ? QFont::Bold : QFont::Normal);
