@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QStringList>
 #include <algorithm>
+#include <string_view>
 
 #include "platform/qt_text.h"
 
@@ -32,19 +33,19 @@ namespace {
 // Smaller than this is no longer a font to read numbers in.
 constexpr qreal kSmallestPoints = 6.0;
 
-qreal widestDigit(const QFont& font) {
+// Whether `digits` of every digit fit: measuring stops at the first that
+// does not, as each digit measured at a new size loads its glyph.
+bool digitsFit(const QFont& font, int digits, qreal width) {
   const QFontMetricsF metrics(font);
-  qreal widest = 0;
-  for (char digit = '0'; digit <= '9'; ++digit) {
-    widest = std::max(widest, metrics.horizontalAdvance(QLatin1Char(digit)));
-  }
-  return widest;
+  return std::ranges::all_of(std::string_view("0123456789"), [&](char digit) {
+    return digits * metrics.horizontalAdvance(QLatin1Char(digit)) <= width;
+  });
 }
 
 }  // namespace
 
 QFont fontFittingDigits(QFont font, int digits, qreal width) {
-  while (digits * widestDigit(font) > width && font.pointSizeF() - 0.5 >= kSmallestPoints) {
+  while (!digitsFit(font, digits, width) && font.pointSizeF() - 0.5 >= kSmallestPoints) {
     font.setPointSizeF(font.pointSizeF() - 0.5);
   }
   return font;
