@@ -8,6 +8,7 @@
 #include <QStyleOptionFrame>
 #include <limits>
 #include <map>
+#include <utility>
 
 #include "platform/qt_fonts.h"
 
@@ -17,20 +18,15 @@ namespace {
 using window::ControlKind;
 using window::ControlLayout;
 
-void setPaletteColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
-  QPalette palette = widget.palette();
-  palette.setColor(role, colour);
-  widget.setPalette(palette);
-}
-
-QPalette::ColorRole foregroundRole(ControlKind kind) {
+// The roles an element's text and background are painted in.
+std::pair<QPalette::ColorRole, QPalette::ColorRole> colourRoles(ControlKind kind) {
   switch (kind) {
     case ControlKind::CommandButton:
-      return QPalette::ButtonText;
+      return {QPalette::ButtonText, QPalette::Button};
     case ControlKind::TextBox:
-      return QPalette::Text;
+      return {QPalette::Text, QPalette::Base};
     default:
-      return QPalette::WindowText;
+      return {QPalette::WindowText, QPalette::Window};
   }
 }
 
@@ -123,24 +119,11 @@ ControlWidgets createControlWidgets(QWidget& window, QStyle& buttonStyle) {
 
 void setColours(QWidget& widget, ControlKind kind, const std::optional<QColor>& background,
                 const QColor& text) {
-  if (kind != ControlKind::Window) setPaletteColour(widget, foregroundRole(kind), text);
-  if (!background) return;
-  const QColor& colour = *background;
-  switch (kind) {
-    case ControlKind::TextBox:
-      setPaletteColour(widget, QPalette::Base, colour);
-      break;
-    case ControlKind::CommandButton:
-      setPaletteColour(widget, QPalette::Button, colour);
-      break;
-    case ControlKind::Window:
-    case ControlKind::Label:
-      setPaletteColour(widget, QPalette::Window, colour);
-      break;
-    case ControlKind::Rectangle:
-    case ControlKind::Line:
-      break;
-  }
+  const auto [textRole, backgroundRole] = colourRoles(kind);
+  QPalette palette = widget.palette();
+  if (kind != ControlKind::Window) palette.setColor(textRole, text);
+  if (background) palette.setColor(backgroundRole, *background);
+  widget.setPalette(palette);
 }
 
 int pixels(const QWidget& window, int twips) {

@@ -69,7 +69,7 @@ MainWindow::MainWindow(std::unique_ptr<settings::SettingsStore> store, const Lan
   setAutoFillBackground(true);
   widgets_ = createControlWidgets(*this, buttonStyle());
   for (const window::ControlLayout& element : window::windowLayout()) {
-    for (const Property property : kShownProperties) showChange(element.control, property);
+    for (const Property property : kShownProperties) showOnWidget(element.control, property);
     describe(element.control);
   }
   model_.onChange([this](Control control, Property property) { showChange(control, property); });
@@ -117,7 +117,17 @@ void MainWindow::watchRightClicks() {
   windowHandle()->installEventFilter(this);
 }
 
+// What is said of an element follows its caption, and each result box
+// describes the whole result.
 void MainWindow::showChange(Control control, Property property) {
+  showOnWidget(control, property);
+  if (property == Property::Caption) describe(control);
+  if (std::ranges::find(window::kResultBoxes, control) != window::kResultBoxes.end()) {
+    for (const Control box : window::kResultBoxes) describe(box);
+  }
+}
+
+void MainWindow::showOnWidget(Control control, Property property) {
   QWidget* widget = widgetFor(control);
   if (!widget) return;
   switch (property) {
@@ -128,7 +138,6 @@ void MainWindow::showChange(Control control, Property property) {
       }
       break;
     case Property::Caption:
-      describe(control);
       if (widget == this) setWindowTitle(qtText(model_.caption(control)));
       if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(qtText(model_.caption(control)));
@@ -145,10 +154,6 @@ void MainWindow::showChange(Control control, Property property) {
     case Property::Focus:
       widget->setFocus(Qt::OtherFocusReason);
       break;
-  }
-  // Each result box describes the whole result.
-  if (std::ranges::find(window::kResultBoxes, control) != window::kResultBoxes.end()) {
-    for (const Control box : window::kResultBoxes) describe(box);
   }
 }
 

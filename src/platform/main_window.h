@@ -69,6 +69,7 @@ class MainWindow final : public QWidget {
  private:
   void connectWidgets();
   void showChange(window::Control control, window::Property property);
+  void showOnWidget(window::Control control, window::Property property);
   void showColours(window::Control control);
   void describe(window::Control control);
   void keepOwnSize();
