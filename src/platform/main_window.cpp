@@ -106,6 +106,7 @@ void MainWindow::connectWidgets() {
     if (const auto control = controlOf(now); control && window::takesFocus(*control)) {
       model_.setFocus(*control);
     }
+    showFocusRing();
   });
 }
 
@@ -118,10 +119,12 @@ void MainWindow::watchRightClicks() {
 }
 
 // What is said of an element follows its caption, and each result box
-// describes the whole result.
+// describes the whole result. The focus ring follows the colours and the
+// neighbours shown around it.
 void MainWindow::showChange(Control control, Property property) {
   showOnWidget(control, property);
   if (property == Property::Caption) describe(control);
+  if (property == Property::Background || property == Property::Visible) showFocusRing();
   if (std::ranges::find(window::kResultBoxes, control) != window::kResultBoxes.end()) {
     for (const Control box : window::kResultBoxes) describe(box);
   }
@@ -198,6 +201,7 @@ void MainWindow::changeEvent(QEvent* event) {
     for (const window::ControlLayout& element : window::windowLayout()) {
       if (element.background) showColours(element.control);
     }
+    showFocusRing();
   }
   QWidget::changeEvent(event);
 }

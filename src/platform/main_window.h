@@ -7,7 +7,8 @@
 // Qt's events into calls on the core (typed characters into the key
 // filters, button clicks into commands, right-clicks into recolouring,
 // closing into saving), and it shows every change of the model on the
-// widgets. What a key or a click does is decided in the core. Deciding
+// widgets, the focus as a ring around the focused control, in the colours
+// the core's rule gives. What a key or a click does is decided in the core. Deciding
 // what counts as which event is this layer's part:
 // - a typed character is worked out from a key press (key_code.h), and Alt
 //   with a key is a command, never typing;
@@ -36,6 +37,8 @@ class QMouseEvent;
 class QStyle;
 
 namespace vorlix::platform {
+
+class FocusRing;
 
 class MainWindow final : public QWidget {
   Q_OBJECT
@@ -72,6 +75,7 @@ class MainWindow final : public QWidget {
   void showOnWidget(window::Control control, window::Property property);
   void showColours(window::Control control);
   void describe(window::Control control);
+  void showFocusRing();
   void keepOwnSize();
   void watchRightClicks();
   bool filterButtonKey(window::Control button, const QEvent& event);
@@ -88,6 +92,7 @@ class MainWindow final : public QWidget {
   colors::Recolouring recolouring_{model_};
   std::unique_ptr<settings::SettingsStore> store_;
   ControlWidgets widgets_{};
+  FocusRing* focusRing_ = nullptr;  // made when a control first takes the focus
   QSize ownSize_;
   bool forwardingInputMethod_ = false;
 };
