@@ -73,7 +73,9 @@ MainWindow::MainWindow(std::unique_ptr<settings::SettingsStore> store, const Lan
     describe(element.control);
   }
   model_.onChange([this](Control control, Property property) { showChange(control, property); });
-  commands_.onAnnouncement([this](const std::string& phrase) { announcer_.say(qtText(phrase)); });
+  const auto say = [this](const std::string& phrase) { announcer_.say(qtText(phrase)); };
+  commands_.onAnnouncement(say);
+  recolouring_.onAnnouncement(say);
   connectWidgets();
   watchRightClicks();
   model_.setFocus(Control::FirstNumerator);

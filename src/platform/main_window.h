@@ -89,7 +89,7 @@ class MainWindow final : public QWidget {
   QtMessageBox messages_{this};
   window::CalculatorCommands commands_{model_, messages_, language_};
   Announcer announcer_{*this};
-  colors::Recolouring recolouring_{model_};
+  colors::Recolouring recolouring_{model_, language_};
   std::unique_ptr<settings::SettingsStore> store_;
   ControlWidgets widgets_{};
   FocusRing* focusRing_ = nullptr;  // made when a control first takes the focus

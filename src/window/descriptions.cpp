@@ -92,7 +92,7 @@ std::string spokenName(const WindowModel& window, Control control, const Languag
     case Window:
       return window.caption(Window);
     case OperatorLabel:
-      return phrase(Phrase::Operation, operationInWords(window.caption(OperatorLabel), language),
+      return phrase(Phrase::Operation, {operationInWords(window.caption(OperatorLabel), language)},
                     language);
     case Copyright:
       return window.caption(Copyright);
@@ -101,6 +101,22 @@ std::string spokenName(const WindowModel& window, Control control, const Languag
   }
   const auto found = descriptionOf(control);
   return found ? language.text(found->name) : std::string{};
+}
+
+std::string colouredElementName(const WindowModel& window, Control element,
+                                const Language& language) {
+  struct Named {
+    Control element{};
+    Translatable name;
+  };
+  constexpr std::array kSeenNames{
+      Named{Window, translatable("Descriptions", "window background")},
+      Named{OperatorLabel, translatable("Descriptions", "operator sign")},
+      Named{EqualsLabel, translatable("Descriptions", "equals sign")},
+  };
+  const auto seen = std::ranges::find(kSeenNames, element, &Named::element);
+  return seen != kSeenNames.end() ? language.text(seen->name)
+                                  : spokenName(window, element, language);
 }
 
 std::string spokenDescription(const WindowModel& window, Control control,

@@ -32,6 +32,12 @@ std::string spokenName(const WindowModel& window, Control control,
 std::string spokenDescription(const WindowModel& window, Control control,
                               const Language& language = english());
 
+// What a recolouring calls the element, in `language`: the window, the
+// operator sign and the equals sign by what a user sees of them ("window
+// background"), any other element by its spoken name.
+std::string colouredElementName(const WindowModel& window, Control element,
+                                const Language& language = english());
+
 // "+" is "add", "-" "subtract", "x" "multiply", "/" "divide"; any other
 // text is said as it is.
 std::string operationInWords(std::string_view symbol, const Language& language = english());
