@@ -78,6 +78,7 @@ MainWindow::MainWindow(std::unique_ptr<settings::SettingsStore> store, const Lan
   recolouring_.onAnnouncement(say);
   connectWidgets();
   watchRightClicks();
+  addRecolouringKeys();
   model_.setFocus(Control::FirstNumerator);
   colors::restoreColours(model_, *store_);
 }

@@ -15,7 +15,8 @@
 // - a right-click is the release of the right button; every right-button
 //   event is kept from the widgets, which would take the focus or open a
 //   context menu; the context-menu key and Shift+F10 right-click the
-//   focused control.
+//   focused control, and a key of its own each element that never takes
+//   the focus.
 
 #include <QWidget>
 #include <memory>
@@ -78,6 +79,7 @@ class MainWindow final : public QWidget {
   void showFocusRing();
   void keepOwnSize();
   void watchRightClicks();
+  void addRecolouringKeys();
   bool filterButtonKey(window::Control button, const QEvent& event);
   bool filterKeyPress(window::Control box, const QKeyEvent& event);
   bool filterInputMethod(window::Control box, QWidget& target, const QInputMethodEvent& event);

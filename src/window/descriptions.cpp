@@ -5,6 +5,7 @@
 #include <array>
 
 #include "window/layout.h"
+#include "window/recolouring_keys.h"
 #include "window/spoken_phrases.h"
 
 namespace vorlix::window {
@@ -22,7 +23,12 @@ constexpr Description described(Control control, Translatable name, Translatable
 }
 
 constexpr std::array kDescriptions{
-    described(Window, kNone, translatable("Descriptions", "Calculator for mixed fractions")),
+    // %1, %2 and %3 are the keys of kRecolouringKeys, in their order.
+    described(Window, kNone,
+              translatable("Descriptions",
+                           "Calculator for mixed fractions. The context-menu key or Shift+F10 "
+                           "gives the focused box or button its next colour, %1 the window "
+                           "background, %2 the operator sign and %3 the equals sign.")),
     described(FirstWhole, translatable("Descriptions", "first number, whole part"), kTypeDigits),
     described(FirstNumerator, translatable("Descriptions", "first number, numerator"), kTypeDigits),
     described(FirstDenominator, translatable("Descriptions", "first number, denominator"),
@@ -125,7 +131,10 @@ std::string spokenDescription(const WindowModel& window, Control control,
     if (const auto shown = shownResult(window)) return spokenResult(*shown, language);
   }
   const auto found = descriptionOf(control);
-  return found ? language.text(found->description) : std::string{};
+  if (!found) return {};
+  if (control != Window) return language.text(found->description);
+  const auto key = [&](std::size_t i) { return language.text(kRecolouringKeys.at(i).key); };
+  return filledIn(language.text(found->description), {key(0), key(1), key(2)});
 }
 
 }  // namespace vorlix::window

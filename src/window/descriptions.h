@@ -28,7 +28,8 @@ std::string spokenName(const WindowModel& window, Control control,
                        const Language& language = english());
 
 // The description as it stands now, in `language`: each result box
-// describes the whole result in one phrase while the boxes hold one.
+// describes the whole result in one phrase while the boxes hold one, and
+// the window names the keys that recolour.
 std::string spokenDescription(const WindowModel& window, Control control,
                               const Language& language = english());
 
