@@ -23,7 +23,8 @@ constexpr Description described(Control control, Translatable name, Translatable
 }
 
 constexpr std::array kDescriptions{
-    // %1, %2 and %3 are the keys of kRecolouringKeys, in their order.
+    //: %1, %2 and %3 are the keys that recolour the window background, the
+    //: operator sign and the equals sign (Keys: Alt+W, Alt+O and Alt+E).
     described(Window, kNone,
               translatable("Descriptions",
                            "Calculator for mixed fractions. The context-menu key or Shift+F10 "
