@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Colours</name>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>hellblau</translation>
+    </message>
+    <message>
+        <source>light green</source>
+        <translation>hellgrün</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>lila</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Displays this help.</source>
@@ -61,10 +100,6 @@
     <message>
         <source>Type digits; Enter moves to the next box</source>
         <translation>Ziffern eingeben; die Eingabetaste springt ins nächste Feld</translation>
-    </message>
-    <message>
-        <source>Calculator for mixed fractions</source>
-        <translation>Rechner für gemischte Brüche</translation>
     </message>
     <message>
         <source>first number, whole part</source>
@@ -177,6 +212,41 @@
     <message>
         <source>Copyright notice</source>
         <translation>Urheberrechtshinweis</translation>
+    </message>
+    <message>
+        <source>Calculator for mixed fractions. The context-menu key or Shift+F10 gives the focused box or button its next colour, %1 the window background, %2 the operator sign and %3 the equals sign.</source>
+        <extracomment>%1, %2 and %3 are the keys that recolour the window background, the operator sign and the equals sign (Keys: Alt+W, Alt+O and Alt+E).</extracomment>
+        <translation>Rechner für gemischte Brüche. Die Kontextmenütaste oder Umschalt+F10 gibt dem Feld oder der Schaltfläche mit dem Fokus die nächste Farbe, %1 dem Fensterhintergrund, %2 dem Rechenzeichen und %3 dem Gleichheitszeichen.</translation>
+    </message>
+    <message>
+        <source>window background</source>
+        <translation>Fensterhintergrund</translation>
+    </message>
+    <message>
+        <source>operator sign</source>
+        <translation>Rechenzeichen</translation>
+    </message>
+    <message>
+        <source>equals sign</source>
+        <translation>Gleichheitszeichen</translation>
+    </message>
+</context>
+<context>
+    <name>Keys</name>
+    <message>
+        <source>Alt+W</source>
+        <extracomment>The key that gives the window&apos;s background its next colour: Alt and the first letter of &quot;window&quot;, unless a caption underlines it.</extracomment>
+        <translation>Alt+F</translation>
+    </message>
+    <message>
+        <source>Alt+O</source>
+        <extracomment>The key that gives the operator sign (+, -, x or /) its next colour: Alt and the first letter of &quot;operator&quot;, unless a caption underlines it.</extracomment>
+        <translation>Alt+R</translation>
+    </message>
+    <message>
+        <source>Alt+E</source>
+        <extracomment>The key that gives the equals sign its next colour: Alt and the first letter of &quot;equals&quot;, unless a caption underlines it.</extracomment>
+        <translation>Alt+G</translation>
     </message>
 </context>
 <context>
@@ -310,6 +380,11 @@
     <message>
         <source>every box is empty; %1</source>
         <translation>alle Felder sind leer; %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An element of the window (%1) and the colour it has just been given (%2): &quot;first number, numerator: yellow&quot;.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Colours</name>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>naranja</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>azul claro</translation>
+    </message>
+    <message>
+        <source>light green</source>
+        <translation>verde claro</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>morado</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Displays this help.</source>
@@ -61,10 +100,6 @@
     <message>
         <source>Type digits; Enter moves to the next box</source>
         <translation>Escriba dígitos; Intro pasa a la casilla siguiente</translation>
-    </message>
-    <message>
-        <source>Calculator for mixed fractions</source>
-        <translation>Calculadora de fracciones mixtas</translation>
     </message>
     <message>
         <source>first number, whole part</source>
@@ -177,6 +212,41 @@
     <message>
         <source>Copyright notice</source>
         <translation>Aviso de derechos de autor</translation>
+    </message>
+    <message>
+        <source>Calculator for mixed fractions. The context-menu key or Shift+F10 gives the focused box or button its next colour, %1 the window background, %2 the operator sign and %3 the equals sign.</source>
+        <extracomment>%1, %2 and %3 are the keys that recolour the window background, the operator sign and the equals sign (Keys: Alt+W, Alt+O and Alt+E).</extracomment>
+        <translation>Calculadora de fracciones mixtas. La tecla de menú contextual o Mayús+F10 da el color siguiente a la casilla o el botón que tiene el foco; %1 hace lo mismo con el fondo de la ventana, %2 con el signo de operación y %3 con el signo igual.</translation>
+    </message>
+    <message>
+        <source>window background</source>
+        <translation>fondo de la ventana</translation>
+    </message>
+    <message>
+        <source>operator sign</source>
+        <translation>signo de operación</translation>
+    </message>
+    <message>
+        <source>equals sign</source>
+        <translation>signo igual</translation>
+    </message>
+</context>
+<context>
+    <name>Keys</name>
+    <message>
+        <source>Alt+W</source>
+        <extracomment>The key that gives the window&apos;s background its next colour: Alt and the first letter of &quot;window&quot;, unless a caption underlines it.</extracomment>
+        <translation>Alt+V</translation>
+    </message>
+    <message>
+        <source>Alt+O</source>
+        <extracomment>The key that gives the operator sign (+, -, x or /) its next colour: Alt and the first letter of &quot;operator&quot;, unless a caption underlines it.</extracomment>
+        <translation>Alt+O</translation>
+    </message>
+    <message>
+        <source>Alt+E</source>
+        <extracomment>The key that gives the equals sign its next colour: Alt and the first letter of &quot;equals&quot;, unless a caption underlines it.</extracomment>
+        <translation>Alt+I</translation>
     </message>
 </context>
 <context>
@@ -310,6 +380,11 @@
     <message>
         <source>every box is empty; %1</source>
         <translation>todas las casillas están vacías; %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An element of the window (%1) and the colour it has just been given (%2): &quot;first number, numerator: yellow&quot;.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Colours</name>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>bleu clair</translation>
+    </message>
+    <message>
+        <source>light green</source>
+        <translation>vert clair</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>violet</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Displays this help.</source>
@@ -61,10 +100,6 @@
     <message>
         <source>Type digits; Enter moves to the next box</source>
         <translation>Saisissez des chiffres ; Entrée passe à la case suivante</translation>
-    </message>
-    <message>
-        <source>Calculator for mixed fractions</source>
-        <translation>Calculatrice de fractions mixtes</translation>
     </message>
     <message>
         <source>first number, whole part</source>
@@ -177,6 +212,41 @@
     <message>
         <source>Copyright notice</source>
         <translation>Mention de droit d’auteur</translation>
+    </message>
+    <message>
+        <source>Calculator for mixed fractions. The context-menu key or Shift+F10 gives the focused box or button its next colour, %1 the window background, %2 the operator sign and %3 the equals sign.</source>
+        <extracomment>%1, %2 and %3 are the keys that recolour the window background, the operator sign and the equals sign (Keys: Alt+W, Alt+O and Alt+E).</extracomment>
+        <translation>Calculatrice de fractions mixtes. La touche de menu contextuel ou Maj+F10 donne sa couleur suivante à la case ou au bouton qui a le focus, %1 au fond de la fenêtre, %2 au signe d’opération et %3 au signe égal.</translation>
+    </message>
+    <message>
+        <source>window background</source>
+        <translation>fond de la fenêtre</translation>
+    </message>
+    <message>
+        <source>operator sign</source>
+        <translation>signe d’opération</translation>
+    </message>
+    <message>
+        <source>equals sign</source>
+        <translation>signe égal</translation>
+    </message>
+</context>
+<context>
+    <name>Keys</name>
+    <message>
+        <source>Alt+W</source>
+        <extracomment>The key that gives the window&apos;s background its next colour: Alt and the first letter of &quot;window&quot;, unless a caption underlines it.</extracomment>
+        <translation>Alt+F</translation>
+    </message>
+    <message>
+        <source>Alt+O</source>
+        <extracomment>The key that gives the operator sign (+, -, x or /) its next colour: Alt and the first letter of &quot;operator&quot;, unless a caption underlines it.</extracomment>
+        <translation>Alt+O</translation>
+    </message>
+    <message>
+        <source>Alt+E</source>
+        <extracomment>The key that gives the equals sign its next colour: Alt and the first letter of &quot;equals&quot;, unless a caption underlines it.</extracomment>
+        <translation>Alt+E</translation>
     </message>
 </context>
 <context>
@@ -310,6 +380,11 @@
     <message>
         <source>every box is empty; %1</source>
         <translation>toutes les cases sont vides ; %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An element of the window (%1) and the colour it has just been given (%2): &quot;first number, numerator: yellow&quot;.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "translatable.h"
 #include "window/colour.h"
 
 namespace vorlix::colors {
@@ -18,6 +19,15 @@ inline constexpr std::array<window::Colour, 9> kPalette{
     window::rgb(128, 128, 255),  // light blue
     window::rgb(128, 255, 128),  // light green
     window::rgb(128, 0, 128),    // purple
+};
+
+// Their names, as a screen reader says a recolouring: "... : yellow".
+inline constexpr std::array<Translatable, kPalette.size()> kColourNames{
+    translatable("Colours", "red"),        translatable("Colours", "yellow"),
+    translatable("Colours", "blue"),       translatable("Colours", "orange"),
+    translatable("Colours", "green"),      translatable("Colours", "magenta"),
+    translatable("Colours", "light blue"), translatable("Colours", "light green"),
+    translatable("Colours", "purple"),
 };
 
 }  // namespace vorlix::colors

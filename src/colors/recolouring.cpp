@@ -2,6 +2,7 @@
 #include "colors/recolouring.h"
 
 #include "colors/palette.h"
+#include "window/descriptions.h"
 
 namespace vorlix::colors {
 
@@ -11,6 +12,12 @@ void Recolouring::recolour(window::Control element) {
   std::uint8_t& entry = lastEntry_[static_cast<std::size_t>(*group)];
   entry = static_cast<std::uint8_t>((entry + 1) % kPalette.size());
   window_.setBackground(element, kPalette[entry]);
+  if (announce_) {
+    announce_(window::phrase(window::Phrase::Recoloured,
+                             {window::colouredElementName(window_, element, language_),
+                              language_.text(kColourNames[entry])},
+                             language_));
+  }
 }
 
 }  // namespace vorlix::colors

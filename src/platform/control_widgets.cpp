@@ -66,24 +66,41 @@ QWidget* createWidget(const ControlLayout& layout, QWidget& window, QStyle& butt
 // As many digits as the largest number a box takes, 32767, has.
 constexpr int kDigitsShown = 5;
 
-// The width a line edit leaves its text: its contents inside the style's
-// frame, less the two pixels QLineEdit keeps free on each side and one for
+// QLineEdit keeps this many pixels free on each side of its text. The boxes
+// give them to the text, as negative text margins, so that larger digits
+// fit.
+constexpr int kLineEditMargin = 2;
+
+// The room a line edit leaves its text: its contents inside the style's
+// frame and the text margins, less QLineEdit's own margins and a pixel for
 // the text cursor.
-qreal textWidth(const QLineEdit& box) {
+QSizeF textRoom(const QLineEdit& box) {
   QStyleOptionFrame frame;
   frame.initFrom(&box);
   frame.lineWidth = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, &box);
-  const QRect contents = box.style()->subElementRect(QStyle::SE_LineEditContents, &frame, &box);
-  return contents.width() - 2 * 2 - 1;
+  const QRect contents = box.style()
+                             ->subElementRect(QStyle::SE_LineEditContents, &frame, &box)
+                             .marginsRemoved(box.textMargins());
+  return {contents.width() - 2.0 * kLineEditMargin - 1, static_cast<qreal>(contents.height())};
 }
 
-void place(QWidget& widget, const ControlLayout& layout, const QWidget& window) {
+// The boxes' fonts by the room they leave their text: every box has the
+// layout's font, and boxes of one size share the size fitted to them, for
+// fitting loads the font at several sizes.
+using FittedFonts = std::map<std::pair<qreal, qreal>, QFont>;
+
+void place(QWidget& widget, const ControlLayout& layout, const QWidget& window,
+           FittedFonts& fitted) {
   const window::Geometry& g = layout.geometry;
   widget.setGeometry(pixels(window, g.left), pixels(window, g.top), pixels(window, g.width),
                      pixels(window, g.height));
   widget.setFont(qtFont(layout.font));
-  if (const auto* box = qobject_cast<const QLineEdit*>(&widget)) {
-    widget.setFont(fontFittingDigits(widget.font(), kDigitsShown, textWidth(*box)));
+  if (auto* box = qobject_cast<QLineEdit*>(&widget)) {
+    box->setTextMargins(-kLineEditMargin, 0, -kLineEditMargin, 0);
+    const QSizeF room = textRoom(*box);
+    const auto [size, isNew] = fitted.try_emplace({room.width(), room.height()});
+    if (isNew) size->second = fontFittingDigits(digitsFont(widget.font()), kDigitsShown, room);
+    widget.setFont(size->second);
   }
 }
 
@@ -107,11 +124,12 @@ void setTabOrder(const ControlWidgets& widgets) {
 }  // namespace
 
 ControlWidgets createControlWidgets(QWidget& window, QStyle& buttonStyle) {
+  FittedFonts fitted;
   ControlWidgets widgets{};
   for (const ControlLayout& layout : window::windowLayout()) {
     QWidget* widget = createWidget(layout, window, buttonStyle);
     widgets[window::indexOf(layout.control)] = widget;
-    if (widget && widget != &window) place(*widget, layout, window);
+    if (widget && widget != &window) place(*widget, layout, window, fitted);
   }
   setTabOrder(widgets);
   return widgets;

@@ -73,9 +73,12 @@ MainWindow::MainWindow(std::unique_ptr<settings::SettingsStore> store, const Lan
     describe(element.control);
   }
   model_.onChange([this](Control control, Property property) { showChange(control, property); });
-  commands_.onAnnouncement([this](const std::string& phrase) { announcer_.say(qtText(phrase)); });
+  const auto say = [this](const std::string& phrase) { announcer_.say(qtText(phrase)); };
+  commands_.onAnnouncement(say);
+  recolouring_.onAnnouncement(say);
   connectWidgets();
   watchRightClicks();
+  addRecolouringKeys();
   model_.setFocus(Control::FirstNumerator);
   colors::restoreColours(model_, *store_);
 }
@@ -106,6 +109,7 @@ void MainWindow::connectWidgets() {
     if (const auto control = controlOf(now); control && window::takesFocus(*control)) {
       model_.setFocus(*control);
     }
+    showFocusRing();
   });
 }
 
@@ -118,10 +122,12 @@ void MainWindow::watchRightClicks() {
 }
 
 // What is said of an element follows its caption, and each result box
-// describes the whole result.
+// describes the whole result. The focus ring follows the colours and the
+// neighbours shown around it.
 void MainWindow::showChange(Control control, Property property) {
   showOnWidget(control, property);
   if (property == Property::Caption) describe(control);
+  if (property == Property::Background || property == Property::Visible) showFocusRing();
   if (std::ranges::find(window::kResultBoxes, control) != window::kResultBoxes.end()) {
     for (const Control box : window::kResultBoxes) describe(box);
   }
@@ -198,6 +204,7 @@ void MainWindow::changeEvent(QEvent* event) {
     for (const window::ControlLayout& element : window::windowLayout()) {
       if (element.background) showColours(element.control);
     }
+    showFocusRing();
   }
   QWidget::changeEvent(event);
 }

@@ -7,14 +7,16 @@
 // Qt's events into calls on the core (typed characters into the key
 // filters, button clicks into commands, right-clicks into recolouring,
 // closing into saving), and it shows every change of the model on the
-// widgets. What a key or a click does is decided in the core. Deciding
+// widgets, the focus as a ring around the focused control, in the colours
+// the core's rule gives. What a key or a click does is decided in the core. Deciding
 // what counts as which event is this layer's part:
 // - a typed character is worked out from a key press (key_code.h), and Alt
 //   with a key is a command, never typing;
 // - a right-click is the release of the right button; every right-button
 //   event is kept from the widgets, which would take the focus or open a
 //   context menu; the context-menu key and Shift+F10 right-click the
-//   focused control.
+//   focused control, and a key of its own each element that never takes
+//   the focus.
 
 #include <QWidget>
 #include <memory>
@@ -36,6 +38,8 @@ class QMouseEvent;
 class QStyle;
 
 namespace vorlix::platform {
+
+class FocusRing;
 
 class MainWindow final : public QWidget {
   Q_OBJECT
@@ -72,8 +76,10 @@ class MainWindow final : public QWidget {
   void showOnWidget(window::Control control, window::Property property);
   void showColours(window::Control control);
   void describe(window::Control control);
+  void showFocusRing();
   void keepOwnSize();
   void watchRightClicks();
+  void addRecolouringKeys();
   bool filterButtonKey(window::Control button, const QEvent& event);
   bool filterKeyPress(window::Control box, const QKeyEvent& event);
   bool filterInputMethod(window::Control box, QWidget& target, const QInputMethodEvent& event);
@@ -85,9 +91,10 @@ class MainWindow final : public QWidget {
   QtMessageBox messages_{this};
   window::CalculatorCommands commands_{model_, messages_, language_};
   Announcer announcer_{*this};
-  colors::Recolouring recolouring_{model_};
+  colors::Recolouring recolouring_{model_, language_};
   std::unique_ptr<settings::SettingsStore> store_;
   ControlWidgets widgets_{};
+  FocusRing* focusRing_ = nullptr;  // made when a control first takes the focus
   QSize ownSize_;
   bool forwardingInputMethod_ = false;
 };

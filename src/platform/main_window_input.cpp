@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How Qt's input reaches the core: key presses and composed text in the
 // entry boxes, key presses on a focused button, right-clicks anywhere on
-// the window, and the context-menu key on whatever has the focus.
+// the window, the context-menu key on whatever has the focus, and the keys
+// that recolour the elements that never take it.
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QWindow>
 #include <algorithm>
 
 #include "platform/key_code.h"
 #include "platform/main_window.h"
+#include "platform/qt_text.h"
+#include "window/recolouring_keys.h"
 
 namespace vorlix::platform {
 
@@ -80,6 +84,15 @@ bool MainWindow::filterInputMethod(Control box, QWidget& target, const QInputMet
   QCoreApplication::sendEvent(&target, &filtered);
   forwardingInputMethod_ = false;
   return true;
+}
+
+void MainWindow::addRecolouringKeys() {
+  for (const window::RecolouringKey& key : window::kRecolouringKeys) {
+    auto* shortcut = new QShortcut(
+        QKeySequence(qtText(language_.text(key.key)), QKeySequence::PortableText), this);
+    connect(shortcut, &QShortcut::activated, this,
+            [this, element = key.element] { recolouring_.recolour(element); });
+  }
 }
 
 bool MainWindow::filterWindowMouse(const QMouseEvent& event) {

@@ -45,14 +45,23 @@ constexpr std::array kRoles{
 
 }  // namespace
 
+namespace {
+
+window::Rgb channels(const QColor& colour) {
+  return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+          static_cast<std::uint8_t>(colour.blue())};
+}
+
+QColor fromChannels(window::Rgb colour) { return {colour.red, colour.green, colour.blue}; }
+
+}  // namespace
+
 QColor readableTextColour(const QColor& text, const QColor& background) {
-  const auto channels = [](const QColor& colour) {
-    return window::Rgb{static_cast<std::uint8_t>(colour.red()),
-                       static_cast<std::uint8_t>(colour.green()),
-                       static_cast<std::uint8_t>(colour.blue())};
-  };
-  const window::Rgb readable = window::readableTextColour(channels(text), channels(background));
-  return {readable.red, readable.green, readable.blue};
+  return fromChannels(window::readableTextColour(channels(text), channels(background)));
+}
+
+QColor focusRingColour(const QColor& control, const QColor& surround) {
+  return fromChannels(window::focusRingColour(channels(control), channels(surround)));
 }
 
 QColor toQColor(window::Colour colour, const QPalette& theme) {

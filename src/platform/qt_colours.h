@@ -15,4 +15,8 @@ QColor toQColor(window::Colour colour, const QPalette& theme);
 // The text colour to draw on a background, readable in a dark theme too.
 QColor readableTextColour(const QColor& text, const QColor& background);
 
+// The colour of the focus ring around a control, where the ring covers
+// `surround`.
+QColor focusRingColour(const QColor& control, const QColor& surround);
+
 }  // namespace vorlix::platform

@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 
 #include "platform/qt_text.h"
@@ -44,10 +45,29 @@ bool digitsFit(const QFont& font, int digits, qreal width) {
 
 }  // namespace
 
-QFont fontFittingDigits(QFont font, int digits, qreal width) {
-  while (!digitsFit(font, digits, width) && font.pointSizeF() - 0.5 >= kSmallestPoints) {
-    font.setPointSizeF(font.pointSizeF() - 0.5);
-  }
+QFont digitsFont(QFont font) {
+  font.setStretch(QFont::SemiCondensed);
+  font.setStyleStrategy(QFont::NoAntialias);
+  return font;
+}
+
+// Widths and heights grow in step with the size: the search starts at the
+// half point nearest to where one digit says they would just fit, and
+// steps down as far as hinting, rounding and wider digits ask. Each size
+// tried loads the font anew.
+QFont fontFittingDigits(QFont font, int digits, QSizeF room) {
+  const auto fitsAt = [&](qreal points) {
+    QFont sized = font;
+    sized.setPointSizeF(points);
+    return digitsFit(sized, digits, room.width()) && QFontMetricsF(sized).height() <= room.height();
+  };
+  const QFontMetricsF metrics(font);
+  const qreal scale =
+      std::min(room.width() / (digits * metrics.horizontalAdvance(QLatin1Char('0'))),
+               room.height() / metrics.height());
+  qreal points = std::max(kSmallestPoints, std::round(font.pointSizeF() * scale * 2) / 2);
+  while (!fitsAt(points) && points - 0.5 >= kSmallestPoints) points -= 0.5;
+  font.setPointSizeF(points);
   return font;
 }
 

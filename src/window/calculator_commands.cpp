@@ -63,7 +63,7 @@ void CalculatorCommands::startNew() {
   for (const Control box : kEntryOrder) window_.setText(box, "");
   emptyResult();
   window_.setFocus(Control::FirstNumerator);
-  announce(phrase(Phrase::Emptied, spokenName(window_, window_.focus(), language_), language_));
+  announce(phrase(Phrase::Emptied, {spokenName(window_, window_.focus(), language_)}, language_));
 }
 
 void CalculatorCommands::chooseOperator(Control button) {

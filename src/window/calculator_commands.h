@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "translatable.h"
 #include "window/character_code.h"
 #include "window/message_box.h"
+#include "window/spoken_phrases.h"
 #include "window/window_model.h"
 
 // What typing and clicking the buttons do. The commands keep no state of
@@ -15,10 +15,6 @@
 namespace vorlix::window {
 
 enum class KeyVerdict { Pass, Cancel };
-
-// Called with what a screen reader should say of a change the focus does
-// not show: a result, an operation chosen, the boxes emptied.
-using AnnouncementListener = std::function<void(const std::string& phrase)>;
 
 class CalculatorCommands {
  public:

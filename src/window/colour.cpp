@@ -50,12 +50,28 @@ double contrastRatio(Rgb first, Rgb second) {
   return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
+namespace {
+
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kWhite{255, 255, 255};
+
+Rgb blackOrWhite(Rgb background) {
+  return contrastRatio(kBlack, background) >= contrastRatio(kWhite, background) ? kBlack : kWhite;
+}
+
+}  // namespace
+
 Rgb readableTextColour(Rgb text, Rgb background) {
   constexpr double kReadable = 4.5;
-  constexpr Rgb kBlack{0, 0, 0};
-  constexpr Rgb kWhite{255, 255, 255};
   if (contrastRatio(text, background) >= kReadable) return text;
-  return contrastRatio(kBlack, background) >= contrastRatio(kWhite, background) ? kBlack : kWhite;
+  return blackOrWhite(background);
+}
+
+Rgb focusRingColour(Rgb control, Rgb surround) {
+  constexpr double kVisibleChange = 3.0;
+  const bool bothChangeIt = contrastRatio(kBlack, surround) >= kVisibleChange &&
+                            contrastRatio(kWhite, surround) >= kVisibleChange;
+  return blackOrWhite(bothChangeIt ? control : surround);
 }
 
 }  // namespace vorlix::window

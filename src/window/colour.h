@@ -76,4 +76,12 @@ double contrastRatio(Rgb first, Rgb second);
 // on the palette's blue and purple.
 Rgb readableTextColour(Rgb text, Rgb background);
 
+// The colour of the ring that shows which control has the keyboard focus,
+// drawn on `surround` (what that part of the ring covers when the control
+// has no focus): black or white, whichever changes the surround by 3:1 or
+// more (WCAG's level for a control's states), and when both do, whichever
+// stands out more from the control itself. One of the two always reaches
+// 4.5:1 against any colour.
+Rgb focusRingColour(Rgb control, Rgb surround);
+
 }  // namespace vorlix::window

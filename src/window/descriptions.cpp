@@ -5,6 +5,7 @@
 #include <array>
 
 #include "window/layout.h"
+#include "window/recolouring_keys.h"
 #include "window/spoken_phrases.h"
 
 namespace vorlix::window {
@@ -22,7 +23,13 @@ constexpr Description described(Control control, Translatable name, Translatable
 }
 
 constexpr std::array kDescriptions{
-    described(Window, kNone, translatable("Descriptions", "Calculator for mixed fractions")),
+    //: %1, %2 and %3 are the keys that recolour the window background, the
+    //: operator sign and the equals sign (Keys: Alt+W, Alt+O and Alt+E).
+    described(Window, kNone,
+              translatable("Descriptions",
+                           "Calculator for mixed fractions. The context-menu key or Shift+F10 "
+                           "gives the focused box or button its next colour, %1 the window "
+                           "background, %2 the operator sign and %3 the equals sign.")),
     described(FirstWhole, translatable("Descriptions", "first number, whole part"), kTypeDigits),
     described(FirstNumerator, translatable("Descriptions", "first number, numerator"), kTypeDigits),
     described(FirstDenominator, translatable("Descriptions", "first number, denominator"),
@@ -92,7 +99,7 @@ std::string spokenName(const WindowModel& window, Control control, const Languag
     case Window:
       return window.caption(Window);
     case OperatorLabel:
-      return phrase(Phrase::Operation, operationInWords(window.caption(OperatorLabel), language),
+      return phrase(Phrase::Operation, {operationInWords(window.caption(OperatorLabel), language)},
                     language);
     case Copyright:
       return window.caption(Copyright);
@@ -103,13 +110,32 @@ std::string spokenName(const WindowModel& window, Control control, const Languag
   return found ? language.text(found->name) : std::string{};
 }
 
+std::string colouredElementName(const WindowModel& window, Control element,
+                                const Language& language) {
+  struct Named {
+    Control element{};
+    Translatable name;
+  };
+  constexpr std::array kSeenNames{
+      Named{Window, translatable("Descriptions", "window background")},
+      Named{OperatorLabel, translatable("Descriptions", "operator sign")},
+      Named{EqualsLabel, translatable("Descriptions", "equals sign")},
+  };
+  const auto seen = std::ranges::find(kSeenNames, element, &Named::element);
+  return seen != kSeenNames.end() ? language.text(seen->name)
+                                  : spokenName(window, element, language);
+}
+
 std::string spokenDescription(const WindowModel& window, Control control,
                               const Language& language) {
   if (std::ranges::find(kResultBoxes, control) != kResultBoxes.end()) {
     if (const auto shown = shownResult(window)) return spokenResult(*shown, language);
   }
   const auto found = descriptionOf(control);
-  return found ? language.text(found->description) : std::string{};
+  if (!found) return {};
+  if (control != Window) return language.text(found->description);
+  const auto key = [&](std::size_t i) { return language.text(kRecolouringKeys.at(i).key); };
+  return filledIn(language.text(found->description), {key(0), key(1), key(2)});
 }
 
 }  // namespace vorlix::window

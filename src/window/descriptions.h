@@ -28,9 +28,16 @@ std::string spokenName(const WindowModel& window, Control control,
                        const Language& language = english());
 
 // The description as it stands now, in `language`: each result box
-// describes the whole result in one phrase while the boxes hold one.
+// describes the whole result in one phrase while the boxes hold one, and
+// the window names the keys that recolour.
 std::string spokenDescription(const WindowModel& window, Control control,
                               const Language& language = english());
+
+// What a recolouring calls the element, in `language`: the window, the
+// operator sign and the equals sign by what a user sees of them ("window
+// background"), any other element by its spoken name.
+std::string colouredElementName(const WindowModel& window, Control element,
+                                const Language& language = english());
 
 // "+" is "add", "-" "subtract", "x" "multiply", "/" "divide"; any other
 // text is said as it is.

@@ -17,13 +17,17 @@ constexpr std::array kPhrases{
     PhraseText{Phrase::Operation, translatable("SpokenPhrases", "operation: %1")},
     PhraseText{Phrase::Result, translatable("SpokenPhrases", "result: %1")},
     PhraseText{Phrase::Emptied, translatable("SpokenPhrases", "every box is empty; %1")},
+    //: An element of the window (%1) and the colour it has just been given (%2):
+    //: "first number, numerator: yellow".
+    PhraseText{Phrase::Recoloured, translatable("SpokenPhrases", "%1: %2")},
 };
 
 }  // namespace
 
-std::string phrase(Phrase which, std::string_view words, const Language& language) {
+std::string phrase(Phrase which, std::initializer_list<std::string_view> words,
+                   const Language& language) {
   return filledIn(language.text(std::ranges::find(kPhrases, which, &PhraseText::phrase)->text),
-                  {words});
+                  words);
 }
 
 std::string spokenResult(const calc::ResultDisplay& shown, const Language& language) {
@@ -32,7 +36,7 @@ std::string spokenResult(const calc::ResultDisplay& shown, const Language& langu
     if (!number.empty()) number += ' ';
     number += shown.numerator.text + '/' + shown.denominator.text;
   }
-  return phrase(Phrase::Result, number.empty() ? "0" : number, language);
+  return phrase(Phrase::Result, {number.empty() ? "0" : number}, language);
 }
 
 }  // namespace vorlix::window

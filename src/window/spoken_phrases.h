@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -13,13 +15,20 @@
 namespace vorlix::window {
 
 enum class Phrase : std::uint8_t {
-  Operation,  // the operator label's name: "operation: add"
-  Result,     // the result in one phrase: "result: 3 5/6"
-  Emptied,    // after New, with where the focus is now
+  Operation,   // the operator label's name: "operation: add"
+  Result,      // the result in one phrase: "result: 3 5/6"
+  Emptied,     // after New, with where the focus is now
+  Recoloured,  // an element and its new colour: "first number, numerator: yellow"
 };
 
-// The phrase in `language` with `words` in its place.
-std::string phrase(Phrase which, std::string_view words, const Language& language = english());
+// Called with what a screen reader should say of a change the focus does
+// not show: a result, an operation chosen, the boxes emptied, a colour.
+using AnnouncementListener = std::function<void(const std::string& phrase)>;
+
+// The phrase in `language` with the first of `words` in place of its "%1",
+// the second in place of "%2".
+std::string phrase(Phrase which, std::initializer_list<std::string_view> words,
+                   const Language& language = english());
 
 // What the result boxes show, as one phrase: "result: 3 5/6", "result: 2",
 // "result: 5/6", and "result: 0" when every box is hidden (1/2 - 1/2).

@@ -48,6 +48,17 @@ TEST_F(Recolour, TheCopyrightKeepsItsColourAndCountsNothing) {
   EXPECT_EQ(rightClick(Window), 65535);
 }
 
+// A screen reader hears the element and the colour it has just been given,
+// the window and the signs by what a user sees of them.
+TEST_F(Recolour, EachRecolouringIsAnnounced) {
+  std::vector<std::string> heard;
+  recolouring.onAnnouncement([&](const std::string& phrase) { heard.push_back(phrase); });
+  for (const auto element : {FirstNumerator, Window, OperatorLabel, Copyright}) rightClick(element);
+  EXPECT_EQ(heard,
+            (std::vector<std::string>{"first number, numerator: yellow",
+                                      "window background: yellow", "operator sign: yellow"}));
+}
+
 TEST_F(Recolour, TheNextEntryIgnoresTheCurrentColour) {
   window.setBackground(EqualsLabel, 8388736);
   EXPECT_EQ(rightClick(EqualsLabel), 65535);

@@ -37,9 +37,8 @@ int main() {
   const vorlix::window::WindowModel fresh;
   for (const auto& layout : vorlix::window::windowLayout()) {
     if (layout.kind == ControlKind::Rectangle || layout.kind == ControlKind::Line) continue;
-    const auto description = vorlix::window::descriptionOf(layout.control);
     std::cout << kindName(layout.kind) << '\t' << vorlix::window::spokenName(fresh, layout.control)
-              << '\t' << (description ? description->description.source : "") << '\n';
+              << '\t' << vorlix::window::spokenDescription(fresh, layout.control) << '\n';
   }
   return 0;
 }

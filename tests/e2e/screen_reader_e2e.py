@@ -21,7 +21,10 @@ STEPS = (("1 Return 2 Return 1 Return 3 alt+c", "notification result: 5/6."),
          ("alt+n", "notification every box is empty; first number, numerator."),
          ("3 Return 4 Return 1 Return 2 Return", "notification result: 1 1/2."),
          ("Tab", "result, whole part text. 1 selected. result: 1 1/2."),
-         ("shift+Tab " * 4 + "Return", "first number, denominator text. 4."))
+         ("shift+Tab " * 4 + "Return", "first number, denominator text. 4."),
+         ("shift+Tab Menu", "notification first number, numerator: yellow."),
+         ("Tab " * 6 + "shift+F10", "notification Calculate: yellow."),
+         ("alt+w", "notification window background: yellow."))
 
 if subprocess.run("command -v orca && ! pgrep -xu $(id -u) orca", shell=True, check=False,
                   stdout=subprocess.DEVNULL).returncode:

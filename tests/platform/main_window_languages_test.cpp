@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <set>
 
@@ -36,7 +37,12 @@ TEST_P(MainWindowLanguages, CaptionsFitAndAccessKeysAreUniqueAndNamed) {
     EXPECT_TRUE(keys.insert(key).second);
     EXPECT_TRUE(button->toolTip().endsWith("(" + key + ")")) << button->toolTip().toStdString();
   }
-  EXPECT_EQ(keys.size(), 2u);
+  for (const auto* shortcut : form.findChildren<QShortcut*>()) {
+    const QString key = shortcut->key().toString();
+    EXPECT_TRUE(keys.insert(key).second) << key.toStdString();
+    EXPECT_TRUE(form.accessibleDescription().contains(key)) << key.toStdString();
+  }
+  EXPECT_EQ(keys.size(), 5u);
   const auto* copyright = qobject_cast<QLabel*>(form.widgetFor(window::Control::Copyright));
   EXPECT_LE(QFontMetrics(copyright->font()).horizontalAdvance(copyright->text()),
             copyright->width())

@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "colors/palette.h"
 #include "platform/main_window.h"
 #include "window/colour.h"
+#include "window/descriptions.h"
 
 namespace vorlix::platform {
 namespace {
@@ -69,6 +71,71 @@ TEST(DarkTheme, TheResultStaysReadableOnItsLightBackground) {
   }
   QApplication::setPalette(before);
 }
+
+// The weakest contrast, pixel for pixel, of two grabs over `outer` less
+// `inner`; given `ink`, only where they differ, which it gathers.
+double weakest(const QImage& a, const QImage& b, QRect outer, QRect inner, QRect* ink = {}) {
+  const qreal s = a.devicePixelRatio();
+  const QRect out(outer.topLeft() * s, outer.size() * s), in(inner.topLeft() * s, inner.size() * s);
+  double least = 21.0;
+  for (int y = out.top(); y <= out.bottom(); ++y) {
+    for (int x = out.left(); x <= out.right(); ++x) {
+      if (in.contains(x, y) || (ink && a.pixel(x, y) == b.pixel(x, y))) continue;
+      least = std::min(least,
+                       contrastRatio(channels(a.pixelColor(x, y)), channels(b.pixelColor(x, y))));
+      if (ink) *ink |= QRect(x, y, 1, 1);
+    }
+  }
+  return least;
+}
+
+// Each kind of control in each colour, light and dark: the focus changes the
+// two pixels around it by 3:1, on any window colour; digits read at 4.5:1.
+using Seen = std::tuple<bool, window::Control, std::size_t>;  // dark, control, colour
+class EveryColour : public ::testing::TestWithParam<Seen> {};
+
+TEST_P(EveryColour, TheFocusAndTheDigitsStandOut) {
+  const auto [dark, control, colour] = GetParam();
+  const QPalette before = QApplication::palette();
+  if (dark) QApplication::setPalette(darkTheme());
+  const auto form = openMainWindow();
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  auto click = [w = form->windowHandle()](QPoint p) {
+    QTest::mouseClick(w, Qt::RightButton, {}, p);
+  };
+  const QRect at = form->pixelRect(control);
+  while (form->model().background(control) != colors::kPalette[colour]) click(at.center());
+  double ring = 21.0;
+  for (std::size_t i = 0; i < colors::kPalette.size(); ++i) {
+    click({2, 2});  // a right-click gives the window its next colour
+    form->setFocus();
+    const QImage unfocused = form->grab().toImage();
+    form->widgetFor(control)->setFocus();
+    ring =
+        std::min(ring, weakest(form->grab().toImage(), unfocused, at + QMargins(2, 2, 2, 2), at));
+  }
+  QRect ink;
+  double digits = 21.0;
+  if (auto* box = qobject_cast<QLineEdit*>(form->widgetFor(control))) {
+    form->setFocus();  // no text cursor in the box
+    const QImage empty = form->grab().toImage();
+    box->setText("32767");
+    digits = weakest(form->grab().toImage(), empty, at, {}, &ink);
+  }
+  const std::string row = std::string("| ") + (dark ? "dark" : "light") + " | " +
+                          window::descriptionOf(control)->name.source.data() + " | " +
+                          colors::kColourNames[colour].source.data() + " | ";
+  std::cout << row << ring << " | " << digits << " | " << ink.height() << " |\n";
+  EXPECT_TRUE(ring >= 3.0 && digits >= 4.5) << row;
+  QApplication::setPalette(before);
+}
+
+INSTANTIATE_TEST_SUITE_P(LightAndDark, EveryColour,
+                         ::testing::Combine(::testing::Bool(),
+                                            ::testing::Values(FirstNumerator, ResultNumerator,
+                                                              AddButton, NewButton),
+                                            ::testing::Range<std::size_t>(0, 9)));
 
 }  // namespace
 }  // namespace vorlix::platform

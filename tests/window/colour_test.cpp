@@ -79,5 +79,14 @@ TEST(Colour, TextStaysReadableInADarkTheme) {
     EXPECT_TRUE(readableTextColour(c.text, c.background) == c.drawn) << c.name;
 }
 
+// The focus ring changes what it covers by 3:1 or more; where black and
+// white both do, it stands apart from the control.
+TEST(Colour, FocusRingChangesItsSurroundAndStandsApartFromTheControl) {
+  constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kBlue{0, 0, 255}, kYellow{255, 255, 0};
+  EXPECT_TRUE(focusRingColour(kBlue, {255, 0, 0}) == kWhite) << "blue box on red";
+  EXPECT_TRUE(focusRingColour(kBlue, kYellow) == kBlack) << "blue box on yellow";
+  EXPECT_TRUE(focusRingColour(kYellow, {128, 0, 128}) == kWhite) << "yellow box on purple";
+}
+
 }  // namespace
 }  // namespace vorlix::window
