@@ -84,23 +84,13 @@ QSizeF textRoom(const QLineEdit& box) {
   return {contents.width() - 2.0 * kLineEditMargin - 1, static_cast<qreal>(contents.height())};
 }
 
-// The boxes' fonts by the room they leave their text: every box has the
-// layout's font, and boxes of one size share the size fitted to them, for
-// fitting loads the font at several sizes.
-using FittedFonts = std::map<std::pair<qreal, qreal>, QFont>;
-
-void place(QWidget& widget, const ControlLayout& layout, const QWidget& window,
-           FittedFonts& fitted) {
+void place(QWidget& widget, const ControlLayout& layout, const QWidget& window) {
   const window::Geometry& g = layout.geometry;
   widget.setGeometry(pixels(window, g.left), pixels(window, g.top), pixels(window, g.width),
                      pixels(window, g.height));
   widget.setFont(qtFont(layout.font));
   if (auto* box = qobject_cast<QLineEdit*>(&widget)) {
     box->setTextMargins(-kLineEditMargin, 0, -kLineEditMargin, 0);
-    const QSizeF room = textRoom(*box);
-    const auto [size, isNew] = fitted.try_emplace({room.width(), room.height()});
-    if (isNew) size->second = fontFittingDigits(digitsFont(widget.font()), kDigitsShown, room);
-    widget.setFont(size->second);
   }
 }
 
@@ -124,15 +114,18 @@ void setTabOrder(const ControlWidgets& widgets) {
 }  // namespace
 
 ControlWidgets createControlWidgets(QWidget& window, QStyle& buttonStyle) {
-  FittedFonts fitted;
   ControlWidgets widgets{};
   for (const ControlLayout& layout : window::windowLayout()) {
     QWidget* widget = createWidget(layout, window, buttonStyle);
     widgets[window::indexOf(layout.control)] = widget;
-    if (widget && widget != &window) place(*widget, layout, window, fitted);
+    if (widget && widget != &window) place(*widget, layout, window);
   }
   setTabOrder(widgets);
   return widgets;
+}
+
+void fitDigits(QLineEdit& box, const window::Font& layoutFont) {
+  box.setFont(fontFittingDigits(digitsFont(qtFont(layoutFont)), kDigitsShown, textRoom(box)));
 }
 
 void setColours(QWidget& widget, ControlKind kind, const std::optional<QColor>& background,

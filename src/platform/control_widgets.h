@@ -8,6 +8,7 @@
 #include "window/control.h"
 #include "window/layout.h"
 
+class QLineEdit;
 class QStyle;
 class QWidget;
 
@@ -22,6 +23,11 @@ using ControlWidgets = std::array<QWidget*, window::kControlCount>;
 // which paints exactly their background colour. What the model holds (text,
 // caption, visibility, background) is left for the caller to show.
 ControlWidgets createControlWidgets(QWidget& window, QStyle& buttonStyle);
+
+// Gives a box the font at which five digits fit it whole. A box is made
+// with the layout's font and fitted when it first shows text: fitting loads
+// the font at more than one size, and an empty box draws none of them.
+void fitDigits(QLineEdit& box, const window::Font& layoutFont);
 
 // Colours an element's widget: its background in the role its kind fills
 // (none for a transparent element) and its text.

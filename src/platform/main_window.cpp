@@ -97,7 +97,13 @@ void MainWindow::connectWidgets() {
     const Control control = layout.control;
     if (auto* box = qobject_cast<QLineEdit*>(widget)) {
       connect(box, &QLineEdit::textChanged, this,
-              [this, control](const QString& text) { model_.setText(control, utf8(text)); });
+              [this, box, control, fitted = false](const QString& text) mutable {
+                if (!fitted && !text.isEmpty()) {
+                  fitDigits(*box, window::layoutOf(control).font);
+                  fitted = true;
+                }
+                model_.setText(control, utf8(text));
+              });
       box->installEventFilter(this);
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
       connect(button, &QPushButton::clicked, this,
