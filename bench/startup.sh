@@ -45,7 +45,8 @@ for program in build/bench/bench/vorlix-floor build/bench/src/app/vorlix ${old:+
   commands+=("LANGUAGE=en LANG=en_US.UTF-8 $program" "LANGUAGE=de LANG=de_DE.UTF-8 $program")
 done
 if [ "$mode" = time ]; then
-  exec "${wrap[@]}" build/bench/bench/startup-timer "$runs" "${commands[@]}"
+  "${wrap[@]}" build/bench/bench/startup-timer "$runs" "${commands[@]}"
+  exit
 fi
 
 # The instructions to the event loop and to the first frame, the first
