@@ -1,0 +1,405 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>Colours</name>
+    <message>
+        <source>red</source>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>黄色</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>オレンジ</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>マゼンタ</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>薄い青</translation>
+    </message>
+    <message>
+        <source>light green</source>
+        <translation>薄い緑</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>紫</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>display %1 (%2)</source>
+        <translation>ディスプレイ %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the platform %1</source>
+        <translation>プラットフォーム %1</translation>
+    </message>
+    <message>
+        <source>cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>ディスプレイを開けません: DISPLAY も WAYLAND_DISPLAY も設定されていません。</translation>
+    </message>
+    <message>
+        <source>cannot open a display: %1 is not set.</source>
+        <translation>ディスプレイを開けません: %1 が設定されていません。</translation>
+    </message>
+    <message>
+        <source>%1 nor %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>cannot open %1.</source>
+        <translation>%1 を開けません。</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>このヘルプを表示します。</translation>
+    </message>
+    <message>
+        <source>Displays the version.</source>
+        <translation>バージョンを表示します。</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;; see &apos;vorlix --help&apos;.</source>
+        <translation>不明なオプション「%1」です。「vorlix --help」を参照してください。</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;; see &apos;vorlix --help&apos;.</source>
+        <translation>予期しない引数「%1」です。「vorlix --help」を参照してください。</translation>
+    </message>
+    <message>
+        <source>cannot write the help: %1</source>
+        <translation>ヘルプを出力できません: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the version: %1</source>
+        <translation>バージョンを出力できません: %1</translation>
+    </message>
+    <message>
+        <source>A calculator for mixed fractions</source>
+        <translation>帯分数の電卓</translation>
+    </message>
+</context>
+<context>
+    <name>Descriptions</name>
+    <message>
+        <source>Type digits; Enter moves to the next box</source>
+        <translation>数字を入力してください。Enter キーで次の欄に移ります</translation>
+    </message>
+    <message>
+        <source>Calculator for mixed fractions. The context-menu key or Shift+F10 gives the focused box or button its next colour, %1 the window background, %2 the operator sign and %3 the equals sign.</source>
+        <extracomment>%1, %2 and %3 are the keys that recolour the window background, the operator sign and the equals sign (Keys: Alt+W, Alt+O and Alt+E).</extracomment>
+        <translation>帯分数の電卓です。コンテキストメニューキーまたは Shift+F10 でフォーカスのある欄またはボタンが、%1 でウィンドウの背景が、%2 で演算記号が、%3 で等号が次の色に変わります。</translation>
+    </message>
+    <message>
+        <source>first number, whole part</source>
+        <translation>一つ目の数、整数部分</translation>
+    </message>
+    <message>
+        <source>first number, numerator</source>
+        <translation>一つ目の数、分子</translation>
+    </message>
+    <message>
+        <source>first number, denominator</source>
+        <translation>一つ目の数、分母</translation>
+    </message>
+    <message>
+        <source>The operation Calculate applies</source>
+        <translation>「計算」で行う演算</translation>
+    </message>
+    <message>
+        <source>second number, whole part</source>
+        <translation>二つ目の数、整数部分</translation>
+    </message>
+    <message>
+        <source>Type digits</source>
+        <translation>数字を入力してください</translation>
+    </message>
+    <message>
+        <source>second number, numerator</source>
+        <translation>二つ目の数、分子</translation>
+    </message>
+    <message>
+        <source>second number, denominator</source>
+        <translation>二つ目の数、分母</translation>
+    </message>
+    <message>
+        <source>Type digits; Enter calculates</source>
+        <translation>数字を入力してください。Enter キーで計算します</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>イコール</translation>
+    </message>
+    <message>
+        <source>result, whole part</source>
+        <translation>結果、整数部分</translation>
+    </message>
+    <message>
+        <source>Shown when the result has a whole part</source>
+        <translation>結果に整数部分があるときに表示されます</translation>
+    </message>
+    <message>
+        <source>result, numerator</source>
+        <translation>結果、分子</translation>
+    </message>
+    <message>
+        <source>Shown when the result has a fraction</source>
+        <translation>結果に分数部分があるときに表示されます</translation>
+    </message>
+    <message>
+        <source>result, denominator</source>
+        <translation>結果、分母</translation>
+    </message>
+    <message>
+        <source>add</source>
+        <translation>足し算</translation>
+    </message>
+    <message>
+        <source>Choose addition</source>
+        <translation>足し算を選択します</translation>
+    </message>
+    <message>
+        <source>subtract</source>
+        <translation>引き算</translation>
+    </message>
+    <message>
+        <source>Choose subtraction</source>
+        <translation>引き算を選択します</translation>
+    </message>
+    <message>
+        <source>multiply</source>
+        <translation>掛け算</translation>
+    </message>
+    <message>
+        <source>Choose multiplication</source>
+        <translation>掛け算を選択します</translation>
+    </message>
+    <message>
+        <source>divide</source>
+        <translation>割り算</translation>
+    </message>
+    <message>
+        <source>Choose division</source>
+        <translation>割り算を選択します</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>Empty every box (Alt+N)</source>
+        <translation>すべての欄を空にします(Alt+N)</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>計算</translation>
+    </message>
+    <message>
+        <source>Show the result (Alt+C)</source>
+        <translation>結果を表示します(Alt+C)</translation>
+    </message>
+    <message>
+        <source>Copyright notice</source>
+        <translation>著作権表示</translation>
+    </message>
+    <message>
+        <source>window background</source>
+        <translation>ウィンドウの背景</translation>
+    </message>
+    <message>
+        <source>operator sign</source>
+        <translation>演算記号</translation>
+    </message>
+    <message>
+        <source>equals sign</source>
+        <translation>等号</translation>
+    </message>
+</context>
+<context>
+    <name>Keys</name>
+    <message>
+        <source>Alt+W</source>
+        <extracomment>The key that gives the window&apos;s background its next colour: Alt and the first letter of &quot;window&quot;, unless a caption underlines it.</extracomment>
+        <translation>Alt+W</translation>
+    </message>
+    <message>
+        <source>Alt+O</source>
+        <extracomment>The key that gives the operator sign (+, -, x or /) its next colour: Alt and the first letter of &quot;operator&quot;, unless a caption underlines it.</extracomment>
+        <translation>Alt+O</translation>
+    </message>
+    <message>
+        <source>Alt+E</source>
+        <extracomment>The key that gives the equals sign its next colour: Alt and the first letter of &quot;equals&quot;, unless a caption underlines it.</extracomment>
+        <translation>Alt+E</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Fractions missing</source>
+        <translation>分数が入力されていません</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>オーバーフロー</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>ゼロ除算</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>型が一致しません</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>不明なエラー</translation>
+    </message>
+    <message>
+        <source>Sorry that number is to big for me.</source>
+        <translation>すみません、その数は私には大きすぎます。</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <source>The colours could not be saved: %1</source>
+        <translation>色の保存に失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 はファイルではなくフォルダーです。</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 はフォルダーではなくファイルです。</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be created.</source>
+        <translation>フォルダー %1 を作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe or a device, not a file.</source>
+        <translation>%1 はファイルではなく、パイプまたはデバイスです。</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 は読み取り専用です。</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is locked by another program.</source>
+        <translation>設定ファイル %1 は別のプログラムによってロックされています。</translation>
+    </message>
+    <message>
+        <source>the lock file %1 is a folder, not a file.</source>
+        <translation>ロックファイル %1 はファイルではなくフォルダーです。</translation>
+    </message>
+    <message>
+        <source>the lock file %1 is a pipe or a device, not a file.</source>
+        <translation>ロックファイル %1 はファイルではなく、パイプまたはデバイスです。</translation>
+    </message>
+    <message>
+        <source>the lock file %1 is a link to %3, which does not exist.</source>
+        <translation>ロックファイル %1 は存在しない %3 へのリンクです。</translation>
+    </message>
+    <message>
+        <source>the lock file %1 could not be removed: %2.</source>
+        <translation>ロックファイル %1 を削除できませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>the lock file %1 could not be created: %2.</source>
+        <translation>ロックファイル %1 を作成できませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>the value of %1 cannot be stored in a settings file.</source>
+        <translation>%1 の値は設定ファイルに保存できません。</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation>%1 を読み込めませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as settings and could not be kept aside: %2.</source>
+        <translation>%1 には読み取れる設定がなく、退避させることもできませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>%1 could not be given back to its owner: %2.</source>
+        <translation>%1 の所有者を維持できませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 could not be written; the disk may be full.</source>
+        <translation>%1 に書き込めませんでした。ディスクがいっぱいになっている可能性があります。</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only.</source>
+        <translation>フォルダー %1 は読み取り専用です。</translation>
+    </message>
+    <message>
+        <source>the folder %1 is on a read-only file system.</source>
+        <translation>フォルダー %1 は読み取り専用のファイルシステム上にあります。</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist.</source>
+        <translation>フォルダー %1 は存在しません。</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 に書き込めませんでした: %2。</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenPhrases</name>
+    <message>
+        <source>operation: %1</source>
+        <translation>演算: %1</translation>
+    </message>
+    <message>
+        <source>result: %1</source>
+        <translation>結果: %1</translation>
+    </message>
+    <message>
+        <source>every box is empty; %1</source>
+        <translation>すべての欄が空になりました。%1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An element of the window (%1) and the colour it has just been given (%2): &quot;first number, numerator: yellow&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>新規(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation>計算(&amp;C)</translation>
+    </message>
+    <message>
+        <source>© 2026 The Vorlix developers</source>
+        <translation>© 2026 Vorlix 開発者</translation>
+    </message>
+</context>
+</TS>
