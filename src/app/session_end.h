@@ -2,11 +2,11 @@
 #pragma once
 
 #include <QObject>
-#include <vector>
+#include <optional>
+#include <string>
 
 #include "app/ending_signals.h"
 #include "platform/main_window.h"
-#include "window/colour.h"
 
 namespace vorlix::app {
 
@@ -15,8 +15,7 @@ namespace vorlix::app {
 // step of a logout) and its order to quit, and SIGTERM, SIGHUP or SIGINT.
 // Each saves the colours as closing does, but tells a failure on standard
 // error, since no message box may hold up a logout; the order to quit and
-// the signals then end the program with status 0. Each set of colours is
-// saved once: a session manager asks more than once as a logout begins.
+// the signals then end the program with status 0.
 class SessionEnd final : public QObject {
  public:
   explicit SessionEnd(platform::MainWindow& window);
@@ -29,7 +28,7 @@ class SessionEnd final : public QObject {
   void end();
 
   platform::MainWindow& window_;
-  std::vector<window::Colour> tried_;  // the colours last saved, or found unsaveable
+  std::optional<std::string> failure_;  // why the last save failed, once told
   EndingSignals endingSignals_{[this] { end(); }};
 };
 
