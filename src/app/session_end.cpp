@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QSessionManager>
 
+#include "app/command_line.h"
 #include "app/complaint.h"
 
 namespace vorlix::app {
@@ -25,7 +26,7 @@ bool SessionEnd::eventFilter(QObject* watched, QEvent* event) {
 
 void SessionEnd::end() {
   if (window_.isVisible()) save();
-  QCoreApplication::exit(0);
+  QCoreApplication::exit(failure_ ? kFailed : 0);
 }
 
 // A failure is told once, not at each request for colours already found

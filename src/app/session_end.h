@@ -15,7 +15,8 @@ namespace vorlix::app {
 // step of a logout) and its order to quit, and SIGTERM, SIGHUP or SIGINT.
 // Each saves the colours as closing does, but tells a failure on standard
 // error, since no message box may hold up a logout; the order to quit and
-// the signals then end the program with status 0.
+// the signals then end the program with status 0, or kFailed when the
+// colours in force could not be saved.
 class SessionEnd final : public QObject {
  public:
   explicit SessionEnd(platform::MainWindow& window);

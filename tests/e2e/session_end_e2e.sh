@@ -4,17 +4,18 @@
 # window's colour from 255 to 65535: by each signal a logout or a terminal
 # sends, and by a real X session manager (xsm). The colours are saved as a
 # close saves them and the program ends with status 0; a save that fails
-# is told on standard error, never in a box that would hold up the logout.
+# is told on standard error, never in a box that would hold up the logout,
+# and the status is 1.
 set -euo pipefail
 binary="$1"
 source "$(dirname "$0")/x11_session.sh"
 conf="$XDG_CONFIG_HOME/Vorlix/Vorlix.conf"
 start_screen
 
-# signals sent, what is in the way of the save, what the settings file or
-# standard error must then show. A live process holding the lock keeps the
-# first signal's save waiting while the next signals come.
-while read -r signals in_the_way expected; do
+# signals sent, what is in the way of the save, the status, what the
+# settings file or standard error must then show. A live process holding
+# the lock keeps the first signal's save waiting while the next signals come.
+while read -r signals in_the_way expected_status expected; do
   rm -rf "$XDG_CONFIG_HOME"
   [ "$in_the_way" = file ] && touch "$XDG_CONFIG_HOME"
   start_vorlix env --default-signal=INT "$binary"  # bash's background jobs ignore SIGINT
@@ -30,15 +31,15 @@ while read -r signals in_the_way expected; do
   [ "$in_the_way" = lock ] && kill "$holder"
   status=0
   wait "$VORLIX_PID" || status=$?
-  [ "$status" -eq 0 ] || fail "$signals: status $status"
+  [ "$status" -eq "$expected_status" ] || fail "$signals: status $status"
   grep -qs "$expected" "$conf" "$E2E_TMP/vorlix.log" || fail "$signals: no $expected"
-  echo "ok: $signals with $in_the_way in the way: $expected, status 0"
+  echo "ok: $signals with $in_the_way in the way: $expected, status $status"
 done <<'EOF'
-TERM nothing ^form=65535$
-HUP nothing ^form=65535$
-INT nothing ^form=65535$
-TERM,TERM,HUP lock ^form=65535$
-TERM file ^vorlix: The colours could not be saved:
+TERM nothing 0 ^form=65535$
+HUP nothing 0 ^form=65535$
+INT nothing 0 ^form=65535$
+TERM,TERM,HUP lock 0 ^form=65535$
+TERM file 1 ^vorlix: The colours could not be saved:
 EOF
 
 # xsm starts the program from .xsmstartup in its HOME, checkpoints on
@@ -63,7 +64,7 @@ rm "$conf" && mkdir "$conf"
 click 5 5 3
 kill -s TERM "$xsm_pid"
 for _ in $(seq 100); do [ -s "$E2E_TMP/status" ] && break || sleep 0.1; done
-[ "$(cat "$E2E_TMP/status" 2>/dev/null)" = 0 ] || fail "xsm's logout: status $(cat "$E2E_TMP/status")"
+[ "$(cat "$E2E_TMP/status" 2>/dev/null)" = 1 ] || fail "xsm's logout: status $(cat "$E2E_TMP/status")"
 grep -q 'is a folder, not a file' "$E2E_TMP/vorlix.log" || fail "the failure went untold"
-echo "ok: xsm's logout ended the program with 0, the failed save told on standard error"
+echo "ok: xsm's logout ended the program with 1, the failed save told on standard error"
 echo "session end-to-end: passed"
