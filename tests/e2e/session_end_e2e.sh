@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The session ends with the window open, after a right-click turned the
 # window's colour from 255 to 65535: by each signal a logout or a terminal
-# sends, and by a real X session manager (xsm). The colours are saved as a
+# sends, by a real X session manager (xsm), and by the X server's own end.
+# The colours are saved as a
 # close saves them and the program ends with status 0; a save that fails
 # is told on standard error, never in a box that would hold up the logout,
 # and the status is 1.
@@ -67,4 +68,19 @@ for _ in $(seq 100); do [ -s "$E2E_TMP/status" ] && break || sleep 0.1; done
 [ "$(cat "$E2E_TMP/status" 2>/dev/null)" = 1 ] || fail "xsm's logout: status $(cat "$E2E_TMP/status")"
 grep -q 'is a folder, not a file' "$E2E_TMP/vorlix.log" || fail "the failure went untold"
 echo "ok: xsm's logout ended the program with 1, the failed save told on standard error"
+
+# The X server ends with the window open: the colours chosen are saved
+# before Qt ends the program with status 1, saying why.
+rm -rf "$XDG_CONFIG_HOME"
+start_vorlix "$binary"
+click 5 5 3
+screenshot
+expect_pixel 5 5 "255,255,0" "the window recoloured"
+kill "$VIRTUAL_SCREEN_PID"
+status=0
+wait "$VORLIX_PID" || status=$?
+[ "$status" -eq 1 ] || fail "the X server's end: status $status"
+grep -q '^form=65535$' "$conf" || fail "the X server's end lost the colours"
+grep -q 'The X11 connection broke' "$E2E_TMP/vorlix.log" || fail "the X server's end went untold"
+echo "ok: the X server's end saved the colours, status 1"
 echo "session end-to-end: passed"
