@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -46,6 +47,21 @@ TEST_F(MainWindowInput, ComposedCharactersGoThroughTheKeyFilter) {
   digitsOnly.setCommitString("78");
   QApplication::sendEvent(box(FirstNumerator), &digitsOnly);
   EXPECT_EQ(box(FirstNumerator)->text(), "4578");
+}
+
+// Assistive technology's editing (AT-SPI's InsertText, SetTextContents,
+// DeleteText) is typing.
+TEST_F(MainWindowInput, AccessibleEditingGoesThroughTheKeyFilter) {
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box(SecondNumerator));
+  ASSERT_NE(accessible, nullptr);
+  QAccessibleEditableTextInterface* editable = accessible->editableTextInterface();
+  ASSERT_NE(editable, nullptr);
+  editable->insertText(0, QStringLiteral("a1b"));
+  EXPECT_EQ(box(SecondNumerator)->text(), "1");
+  editable->replaceText(0, 1, QStringLiteral("x23"));
+  EXPECT_EQ(box(SecondNumerator)->text(), "23");
+  editable->deleteText(0, 1);
+  EXPECT_EQ(box(SecondNumerator)->text(), "3");
 }
 
 TEST_F(MainWindowInput, AltWithALetterTypesNothing) {
