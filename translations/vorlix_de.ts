@@ -67,32 +67,42 @@
         <translation>die Version kann nicht ausgegeben werden: %1</translation>
     </message>
     <message>
-        <source>display %1 (%2)</source>
-        <translation>die Anzeige %1 (%2)</translation>
-    </message>
-    <message>
-        <source>the platform %1</source>
-        <translation>die Plattform %1</translation>
-    </message>
-    <message>
         <source>cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
         <translation>kann keine Anzeige öffnen: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.</translation>
     </message>
     <message>
-        <source>cannot open a display: %1 is not set.</source>
-        <translation>kann keine Anzeige öffnen: %1 ist nicht gesetzt.</translation>
-    </message>
-    <message>
-        <source>%1 nor %2</source>
-        <translation>%1 oder %2</translation>
-    </message>
-    <message>
-        <source>cannot open %1.</source>
-        <translation>kann %1 nicht öffnen.</translation>
-    </message>
-    <message>
         <source>A calculator for mixed fractions</source>
         <translation>Ein Rechner für gemischte Brüche</translation>
+    </message>
+    <message>
+        <source>cannot open the display &apos;%1&apos; given by -display: %2</source>
+        <extracomment>%1 is an X display&apos;s name, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation>kann die mit -display angegebene Anzeige „%1“ nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>cannot start the platform &apos;%1&apos; given by -platform: %2</source>
+        <extracomment>%1 is the name of a Qt platform plugin, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation>kann die mit -platform angegebene Plattform „%1“ nicht starten: %2</translation>
+    </message>
+    <message>
+        <source>cannot start the platform &apos;%1&apos; named by QT_QPA_PLATFORM: %2</source>
+        <extracomment>%1 is the name of a Qt platform plugin, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation>kann die in QT_QPA_PLATFORM genannte Plattform „%1“ nicht starten: %2</translation>
+    </message>
+    <message>
+        <source>cannot open the display &apos;%1&apos; (DISPLAY) or the Wayland display &apos;%2&apos; (WAYLAND_DISPLAY): %3</source>
+        <extracomment>%1 is an X display&apos;s name, %2 a Wayland display&apos;s, %3 Qt&apos;s reason, in English.</extracomment>
+        <translation>kann weder die Anzeige „%1“ (DISPLAY) noch die Wayland-Anzeige „%2“ (WAYLAND_DISPLAY) öffnen: %3</translation>
+    </message>
+    <message>
+        <source>cannot open the display &apos;%1&apos; (DISPLAY): %2</source>
+        <extracomment>%1 is an X display&apos;s name, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation>kann die Anzeige „%1“ (DISPLAY) nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>cannot open the Wayland display &apos;%1&apos; (WAYLAND_DISPLAY): %2</source>
+        <extracomment>%1 is a Wayland display&apos;s name, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation>kann die Wayland-Anzeige „%1“ (WAYLAND_DISPLAY) nicht öffnen: %2</translation>
     </message>
 </context>
 <context>

@@ -67,32 +67,42 @@
         <translation>no se puede escribir la versión: %1</translation>
     </message>
     <message>
-        <source>display %1 (%2)</source>
-        <translation>la pantalla %1 (%2)</translation>
-    </message>
-    <message>
-        <source>the platform %1</source>
-        <translation>la plataforma %1</translation>
-    </message>
-    <message>
         <source>cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
         <translation>no se puede abrir una pantalla: no está definida ni DISPLAY ni WAYLAND_DISPLAY.</translation>
     </message>
     <message>
-        <source>cannot open a display: %1 is not set.</source>
-        <translation>no se puede abrir una pantalla: %1 no está definida.</translation>
-    </message>
-    <message>
-        <source>%1 nor %2</source>
-        <translation>%1 ni %2</translation>
-    </message>
-    <message>
-        <source>cannot open %1.</source>
-        <translation>no se puede abrir %1.</translation>
-    </message>
-    <message>
         <source>A calculator for mixed fractions</source>
         <translation>Una calculadora de fracciones mixtas</translation>
+    </message>
+    <message>
+        <source>cannot open the display &apos;%1&apos; given by -display: %2</source>
+        <extracomment>%1 is an X display&apos;s name, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation>no se puede abrir la pantalla «%1» indicada con -display: %2</translation>
+    </message>
+    <message>
+        <source>cannot start the platform &apos;%1&apos; given by -platform: %2</source>
+        <extracomment>%1 is the name of a Qt platform plugin, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation>no se puede iniciar la plataforma «%1» indicada con -platform: %2</translation>
+    </message>
+    <message>
+        <source>cannot start the platform &apos;%1&apos; named by QT_QPA_PLATFORM: %2</source>
+        <extracomment>%1 is the name of a Qt platform plugin, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation>no se puede iniciar la plataforma «%1» indicada en QT_QPA_PLATFORM: %2</translation>
+    </message>
+    <message>
+        <source>cannot open the display &apos;%1&apos; (DISPLAY) or the Wayland display &apos;%2&apos; (WAYLAND_DISPLAY): %3</source>
+        <extracomment>%1 is an X display&apos;s name, %2 a Wayland display&apos;s, %3 Qt&apos;s reason, in English.</extracomment>
+        <translation>no se puede abrir ni la pantalla «%1» (DISPLAY) ni la pantalla Wayland «%2» (WAYLAND_DISPLAY): %3</translation>
+    </message>
+    <message>
+        <source>cannot open the display &apos;%1&apos; (DISPLAY): %2</source>
+        <extracomment>%1 is an X display&apos;s name, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation>no se puede abrir la pantalla «%1» (DISPLAY): %2</translation>
+    </message>
+    <message>
+        <source>cannot open the Wayland display &apos;%1&apos; (WAYLAND_DISPLAY): %2</source>
+        <extracomment>%1 is a Wayland display&apos;s name, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation>no se puede abrir la pantalla Wayland «%1» (WAYLAND_DISPLAY): %2</translation>
     </message>
 </context>
 <context>

@@ -67,32 +67,42 @@
         <translation>impossible d’écrire la version : %1</translation>
     </message>
     <message>
-        <source>display %1 (%2)</source>
-        <translation>l’affichage %1 (%2)</translation>
-    </message>
-    <message>
-        <source>the platform %1</source>
-        <translation>la plateforme %1</translation>
-    </message>
-    <message>
         <source>cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
         <translation>impossible d’ouvrir un affichage : ni DISPLAY ni WAYLAND_DISPLAY n’est défini.</translation>
     </message>
     <message>
-        <source>cannot open a display: %1 is not set.</source>
-        <translation>impossible d’ouvrir un affichage : %1 n’est pas défini.</translation>
-    </message>
-    <message>
-        <source>%1 nor %2</source>
-        <translation>%1 ni %2</translation>
-    </message>
-    <message>
-        <source>cannot open %1.</source>
-        <translation>impossible d’ouvrir %1.</translation>
-    </message>
-    <message>
         <source>A calculator for mixed fractions</source>
         <translation>Une calculatrice de fractions mixtes</translation>
+    </message>
+    <message>
+        <source>cannot open the display &apos;%1&apos; given by -display: %2</source>
+        <extracomment>%1 is an X display&apos;s name, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation>impossible d’ouvrir l’affichage «&#xa0;%1&#xa0;» donné par -display&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot start the platform &apos;%1&apos; given by -platform: %2</source>
+        <extracomment>%1 is the name of a Qt platform plugin, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation>impossible de démarrer la plateforme «&#xa0;%1&#xa0;» donnée par -platform&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot start the platform &apos;%1&apos; named by QT_QPA_PLATFORM: %2</source>
+        <extracomment>%1 is the name of a Qt platform plugin, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation>impossible de démarrer la plateforme «&#xa0;%1&#xa0;» nommée par QT_QPA_PLATFORM&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot open the display &apos;%1&apos; (DISPLAY) or the Wayland display &apos;%2&apos; (WAYLAND_DISPLAY): %3</source>
+        <extracomment>%1 is an X display&apos;s name, %2 a Wayland display&apos;s, %3 Qt&apos;s reason, in English.</extracomment>
+        <translation>impossible d’ouvrir ni l’affichage «&#xa0;%1&#xa0;» (DISPLAY) ni l’affichage Wayland «&#xa0;%2&#xa0;» (WAYLAND_DISPLAY)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>cannot open the display &apos;%1&apos; (DISPLAY): %2</source>
+        <extracomment>%1 is an X display&apos;s name, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation>impossible d’ouvrir l’affichage «&#xa0;%1&#xa0;» (DISPLAY)&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot open the Wayland display &apos;%1&apos; (WAYLAND_DISPLAY): %2</source>
+        <extracomment>%1 is a Wayland display&apos;s name, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation>impossible d’ouvrir l’affichage Wayland «&#xa0;%1&#xa0;» (WAYLAND_DISPLAY)&#xa0;: %2</translation>
     </message>
 </context>
 <context>

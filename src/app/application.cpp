@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <optional>
 #include <span>
@@ -12,6 +10,7 @@
 
 #include "app/command_line.h"
 #include "app/complaint.h"
+#include "platform/qt_text.h"
 #include "platform/user_language.h"
 
 namespace vorlix::app {
@@ -35,16 +34,9 @@ struct Attempt {
 // NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables): see Attempt
 Attempt* attempt = nullptr;
 
-std::string environment(const char* name) {
+std::optional<std::string> environment(const char* name) {
   const char* value = std::getenv(name);
-  return value ? value : "";
-}
-
-bool mentionsGnome(const char* variable) {
-  std::string text = environment(variable);
-  std::ranges::transform(text, text.begin(),
-                         [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text.find("gnome") != std::string::npos;
+  return value != nullptr && *value != '\0' ? std::optional<std::string>(value) : std::nullopt;
 }
 
 // "-name value" or "--name value", as Qt reads it: the last one counts.
@@ -58,82 +50,78 @@ std::optional<std::string> optionValue(const Arguments& arguments, std::string_v
   return value;
 }
 
-// The platforms Qt tries, in its order: -platform, else QT_QPA_PLATFORM,
-// else the session's type with xcb after it (Qt stays on xcb in a GNOME
-// Wayland session). A name may carry ":options".
-std::vector<std::string> platforms(const Arguments& arguments) {
-  std::string names = optionValue(arguments, "platform").value_or(environment("QT_QPA_PLATFORM"));
-  if (names.empty()) {
-    const bool gnome = mentionsGnome("XDG_CURRENT_DESKTOP") || mentionsGnome("XDG_SESSION_DESKTOP");
-    names = environment("XDG_SESSION_TYPE") == "wayland" && !gnome ? "wayland;xcb" : "xcb";
+// Why Qt could not start: what the platforms said. Qt's plugin loader
+// only adds that a platform failed, and is heard only when no platform
+// said anything (one that does not exist); its last word, advice to
+// reinstall, is left out.
+std::string qtReason(const std::vector<HeldMessage>& held, const QString& fatal) {
+  QStringList platforms;
+  QStringList loader;
+  for (const HeldMessage& message : held) {
+    (message.category == "qt.qpa.plugin" ? loader : platforms) << message.text.trimmed();
   }
-  std::vector<std::string> list;
-  for (std::size_t start = 0; start <= names.size();) {
-    const std::size_t end = std::min(names.find(';', start), names.size());
-    const std::string name = names.substr(start, end - start);
-    list.push_back(name.substr(0, name.find(':')));
-    start = end + 1;
-  }
-  return list;
-}
-
-std::string quoted(std::string_view text) {
-  std::string result(1, '\'');
-  return result.append(text).append(1, '\'');
+  if (platforms.isEmpty()) platforms = loader;
+  if (platforms.isEmpty()) platforms << fatal.trimmed();
+  return platform::utf8(platforms.join(QStringLiteral("; ")));
 }
 
 using platform::translated;
 
-// What was tried and could not be opened, as one sentence.
-std::string noDisplaySentence(const Arguments& arguments) {
-  const std::string x11 = environment("DISPLAY");
-  const std::string wayland = environment("WAYLAND_DISPLAY");
-  const std::optional<std::string> given = optionValue(arguments, "display");
-  const Translatable display = translatable("CommandLine", "display %1 (%2)");
-  std::vector<std::string> tried;
-  for (const std::string& platform : platforms(arguments)) {
-    if (platform == "xcb" && given) {
-      tried.push_back(translated(display, {quoted(*given), "-display"}));
-    } else if (platform == "xcb" && !x11.empty()) {
-      tried.push_back(translated(display, {quoted(x11), "DISPLAY"}));
-    } else if (platform.starts_with("wayland") && !wayland.empty()) {
-      tried.push_back(translated(display, {quoted(wayland), "WAYLAND_DISPLAY"}));
-    } else if (platform != "xcb" && !platform.starts_with("wayland")) {
-      tried.push_back(
-          translated(translatable("CommandLine", "the platform %1"), {quoted(platform)}));
-    }
-  }
-  if (tried.empty() && x11.empty() && wayland.empty()) {
+// What was given to open and could not be, as one sentence ending in Qt's
+// reason. The options come first, as they override the variables.
+std::string noDisplaySentence(const Arguments& arguments, const std::string& reason) {
+  const auto x11 = environment("DISPLAY");
+  const auto wayland = environment("WAYLAND_DISPLAY");
+  if (const auto display = optionValue(arguments, "display")) {
+    //: %1 is an X display's name, %2 Qt's reason, in English.
     return translated(
-        translatable("CommandLine",
-                     "cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set."),
-        {});
+        translatable("CommandLine", "cannot open the display '%1' given by -display: %2"),
+        {*display, reason});
   }
-  if (tried.empty()) {
-    return translated(translatable("CommandLine", "cannot open a display: %1 is not set."),
-                      {x11.empty() ? "DISPLAY" : "WAYLAND_DISPLAY"});
+  if (const auto name = optionValue(arguments, "platform")) {
+    //: %1 is the name of a Qt platform plugin, %2 Qt's reason, in English.
+    return translated(
+        translatable("CommandLine", "cannot start the platform '%1' given by -platform: %2"),
+        {*name, reason});
   }
-  std::string all = tried.front();
-  for (std::size_t i = 1; i < tried.size(); ++i) {
-    all = translated(translatable("CommandLine", "%1 nor %2"), {all, tried[i]});
+  if (const auto name = environment("QT_QPA_PLATFORM")) {
+    //: %1 is the name of a Qt platform plugin, %2 Qt's reason, in English.
+    return translated(
+        translatable("CommandLine", "cannot start the platform '%1' named by QT_QPA_PLATFORM: %2"),
+        {*name, reason});
   }
-  return translated(translatable("CommandLine", "cannot open %1."), {all});
+  if (x11 && wayland) {
+    //: %1 is an X display's name, %2 a Wayland display's, %3 Qt's reason, in English.
+    return translated(translatable("CommandLine",
+                                   "cannot open the display '%1' (DISPLAY) or the Wayland display "
+                                   "'%2' (WAYLAND_DISPLAY): %3"),
+                      {*x11, *wayland, reason});
+  }
+  if (x11) {
+    //: %1 is an X display's name, %2 Qt's reason, in English.
+    return translated(translatable("CommandLine", "cannot open the display '%1' (DISPLAY): %2"),
+                      {*x11, reason});
+  }
+  if (wayland) {
+    //: %1 is a Wayland display's name, %2 Qt's reason, in English.
+    return translated(
+        translatable("CommandLine", "cannot open the Wayland display '%1' (WAYLAND_DISPLAY): %2"),
+        {*wayland, reason});
+  }
+  return translated(
+      translatable("CommandLine",
+                   "cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set."),
+      {});
 }
 
-// Qt's last word when no platform could start is a fatal message with
-// advice to reinstall, after warnings that name plugins, not displays; a
-// platform that gives up on its own says why, and that is kept.
+// Qt's last word when no platform could start is a fatal message; the
+// warnings before it say why.
 void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (type != QtFatalMsg) {
     attempt->held.push_back({type, context.category ? context.category : "", text});
     return;
   }
-  std::string sentence = noDisplaySentence(attempt->arguments);
-  if (!text.contains(QStringLiteral("Reinstalling"))) {
-    sentence.back() = ':';
-    sentence += ' ' + text.toStdString();
-  }
-  complain(sentence);
+  complain(noDisplaySentence(attempt->arguments, qtReason(attempt->held, text)));
   std::_Exit(kFailed);
 }
 

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <array>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <span>
@@ -109,11 +110,21 @@ std::string helpText(int argc, char** argv) {
   return platform::utf8(parser.helpText());
 }
 
-// Standard output may be a full disk or a closed pipe: that is said, and
-// the status says it too. `failure`'s "%1" stands for the cause.
+// Standard output may be a full disk or a pipe whose reader has gone:
+// that is said, and the status says it too. `failure`'s "%1" stands for
+// the cause. SIGPIPE, which would end the program without a word, is
+// ignored while writing, so that the write fails with EPIPE instead; it is
+// set back afterwards, for nothing started later to inherit.
 int print(const std::string& text, Translatable failure) {
-  if (std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0) return 0;
-  complain(platform::translated(failure, {std::strerror(errno)}));
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  struct sigaction before {};
+  ::sigaction(SIGPIPE, &ignore, &before);
+  const bool written = std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0;
+  const int cause = errno;
+  ::sigaction(SIGPIPE, &before, nullptr);
+  if (written) return 0;
+  complain(platform::translated(failure, {std::strerror(cause)}));
   return kFailed;
 }
 

@@ -9,7 +9,10 @@
 namespace vorlix::app {
 
 // The exit statuses besides 0.
-inline constexpr int kFailed = 1;  // no display, or the help could not be written
+// No display could be opened, or it went away; the help or the version
+// could not be written; or the colours could not be saved as the session
+// ended.
+inline constexpr int kFailed = 1;
 inline constexpr int kUnknownOption = 2;
 
 // The exit status when the program should not start: the command line

@@ -13,14 +13,17 @@ namespace {
 
 constexpr std::array kEndingSignals{SIGTERM, SIGHUP, SIGINT};
 
-// Read by the event loop, written by the handler. Both ends stay open for
-// the life of the process, so that a signal arriving as the program ends
-// never writes into a descriptor that was closed and reused. A handler
-// can reach nothing but such a global.
-// NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
+// What the handler reaches, as a handler can reach nothing but globals.
+// The pipe is read by the event loop; both ends stay open for the life of
+// the process, so that a signal arriving as the program ends never writes
+// into a descriptor that was closed and reused.
+// NOLINTBEGIN(cppcoreguidelines-avoid-non-const-global-variables)
 std::array<int, 2> pipeEnds{-1, -1};
+volatile std::sig_atomic_t eventLoopListens = 0;
+// NOLINTEND(cppcoreguidelines-avoid-non-const-global-variables)
 
-void tellEventLoop(int signal) {
+void onEndingSignal(int signal) {
+  if (eventLoopListens == 0) ::_exit(0);  // nothing chosen yet, nothing to save
   const int savedErrno = errno;
   const auto byte = static_cast<char>(signal);
   // A full pipe already holds a byte that will wake the loop: a write that
@@ -34,10 +37,27 @@ bool ignoredAtStart(int signal) {
   return ::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN;
 }
 
+void catchEndingSignals(int /*argc*/, char** /*argv*/, char** /*environment*/) {
+  if (::pipe2(pipeEnds.data(), O_CLOEXEC | O_NONBLOCK) != 0) return;
+  struct sigaction action {};
+  action.sa_handler = onEndingSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;  // a file being saved sees no EINTR
+  for (const int signal : kEndingSignals) {
+    if (!ignoredAtStart(signal)) ::sigaction(signal, &action, nullptr);
+  }
+}
+
+// Run by the dynamic loader once it has loaded the libraries, before their
+// constructors: the earliest code of the program's own.
+using StartFunction = void (*)(int, char**, char**);
+[[gnu::used, gnu::section(".preinit_array")]] constexpr StartFunction kCatchAtStart =
+    catchEndingSignals;
+
 }  // namespace
 
 EndingSignals::EndingSignals(std::function<void()> onSignal) : onSignal_(std::move(onSignal)) {
-  if (pipeEnds[0] < 0 && ::pipe2(pipeEnds.data(), O_CLOEXEC | O_NONBLOCK) != 0) return;
+  if (pipeEnds[0] < 0) return;
   notifier_ = std::make_unique<QSocketNotifier>(pipeEnds[0], QSocketNotifier::Read);
   QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] {
     std::array<char, 64> bytes{};
@@ -45,13 +65,7 @@ EndingSignals::EndingSignals(std::function<void()> onSignal) : onSignal_(std::mo
     }
     onSignal_();
   });
-  struct sigaction action {};
-  action.sa_handler = tellEventLoop;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;  // a file being saved sees no EINTR
-  for (const int signal : kEndingSignals) {
-    if (!ignoredAtStart(signal)) ::sigaction(signal, &action, nullptr);
-  }
+  eventLoopListens = 1;
 }
 
 }  // namespace vorlix::app

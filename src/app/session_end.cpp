@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QSessionManager>
 
+#include "app/command_line.h"
 #include "app/complaint.h"
-#include "colors/saved_colours.h"
 
 namespace vorlix::app {
 
@@ -26,17 +26,15 @@ bool SessionEnd::eventFilter(QObject* watched, QEvent* event) {
 
 void SessionEnd::end() {
   if (window_.isVisible()) save();
-  QCoreApplication::exit(0);
+  QCoreApplication::exit(failure_ ? kFailed : 0);
 }
 
+// A failure is told once, not at each request for colours already found
+// unsaveable.
 void SessionEnd::save() {
-  std::vector<window::Colour> colours;
-  for (const colors::StoredKey& stored : colors::storedKeys()) {
-    colours.push_back(window_.model().background(stored.element));
-  }
-  if (colours == tried_) return;
-  tried_ = std::move(colours);
-  if (const auto failure = window_.saveColoursNow()) complain(*failure);
+  std::optional<std::string> failure = window_.saveColoursNow();
+  if (failure && failure != failure_) complain(*failure);
+  failure_ = std::move(failure);
 }
 
 }  // namespace vorlix::app

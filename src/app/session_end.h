@@ -2,21 +2,24 @@
 #pragma once
 
 #include <QObject>
-#include <vector>
+#include <optional>
+#include <string>
 
 #include "app/ending_signals.h"
+#include "app/lost_display.h"
 #include "platform/main_window.h"
-#include "window/colour.h"
 
 namespace vorlix::app {
 
 // The ways a session ends with the window open, each as sure as the close
 // box: the session manager's requests to save (a checkpoint, or the first
-// step of a logout) and its order to quit, and SIGTERM, SIGHUP or SIGINT.
-// Each saves the colours as closing does, but tells a failure on standard
-// error, since no message box may hold up a logout; the order to quit and
-// the signals then end the program with status 0. Each set of colours is
-// saved once: a session manager asks more than once as a logout begins.
+// step of a logout) and its order to quit, SIGTERM, SIGHUP or SIGINT, and
+// the display going away. Each saves the colours as closing does, but
+// tells a failure on standard error, since no message box may hold up a
+// logout, nor be shown without a display; the order to quit and the
+// signals then end the program with status 0, or kFailed when the colours
+// in force could not be saved, and Qt ends it with status 1 when the
+// display has gone.
 class SessionEnd final : public QObject {
  public:
   explicit SessionEnd(platform::MainWindow& window);
@@ -29,8 +32,9 @@ class SessionEnd final : public QObject {
   void end();
 
   platform::MainWindow& window_;
-  std::vector<window::Colour> tried_;  // the colours last saved, or found unsaveable
+  std::optional<std::string> failure_;  // why the last save failed, once told
   EndingSignals endingSignals_{[this] { end(); }};
+  LostDisplay lostDisplay_{[this] { save(); }};
 };
 
 }  // namespace vorlix::app

@@ -248,12 +248,19 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 std::optional<std::string> MainWindow::saveColoursNow() {
+  std::vector<window::Colour> colours;
+  for (const colors::StoredKey& stored : colors::storedKeys()) {
+    colours.push_back(model_.background(stored.element));
+  }
+  if (colours == lastTried_) return lastFailure_;
+  lastTried_ = std::move(colours);
   try {
     colors::saveColours(model_, *store_);
-    return std::nullopt;
+    lastFailure_.reset();
   } catch (const settings::SettingsWriteError& error) {
-    return colors::saveFailureMessage(error, language_);
+    lastFailure_ = colors::saveFailureMessage(error, language_);
   }
+  return lastFailure_;
 }
 
 // The rectangle and the fraction bars are drawn on the window, beneath

@@ -22,6 +22,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "colors/recolouring.h"
 #include "platform/announcer.h"
@@ -59,8 +60,11 @@ class MainWindow final : public QWidget {
   // The pixel rectangle of an element (a line's is its bounding box).
   QRect pixelRect(window::Control control) const;
   // Saves the colours now, as closing does, and gives the message to tell
-  // when that fails, for the caller to tell where no box holds anyone up:
-  // when the session ends with the window open.
+  // when they could not be saved, for the caller to tell where no box holds
+  // anyone up: when the session ends with the window open. Colours already
+  // saved, or already found unsaveable, are not written again: a session
+  // manager asks more than once as a logout begins, and the close follows.
+  // For those the verdict of their save is given again.
   std::optional<std::string> saveColoursNow();
 
  protected:
@@ -95,6 +99,8 @@ class MainWindow final : public QWidget {
   std::unique_ptr<settings::SettingsStore> store_;
   ControlWidgets widgets_{};
   FocusRing* focusRing_ = nullptr;  // made when a control first takes the focus
+  std::vector<window::Colour> lastTried_;   // last saved or found unsaveable
+  std::optional<std::string> lastFailure_;  // why they could not be saved
   QSize ownSize_;
   bool forwardingInputMethod_ = false;
 };

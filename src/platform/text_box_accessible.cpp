@@ -6,6 +6,8 @@
 // whole text as one run and is otherwise Qt's, through QLineEdit's public
 // calls.
 #include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 
 #include "platform/accessible_interfaces.h"
@@ -65,11 +67,17 @@ class TextBoxAccessible final : public QAccessibleWidget,
   }
   void scrollToSubstring(int /*start*/, int end) override { box().setCursorPosition(end); }
 
-  // Editing replaces the whole text, as typing a box's contents anew does.
+  // Editing is typing: the new text reaches the box as an input method's
+  // commit, replacing the range, so that the window's key filter lets
+  // through what it lets through when typed (digits in an entry box), and
+  // a read-only box refuses it.
   void deleteText(int start, int end) override { replaceText(start, end, {}); }
   void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
   void replaceText(int start, int end, const QString& text) override {
-    box().setText(box().text().replace(start, end - start, text));
+    box().setCursorPosition(start);
+    QInputMethodEvent commit;
+    commit.setCommitString(text, 0, end - start);
+    QCoreApplication::sendEvent(&box(), &commit);
   }
 
  private:

@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The session ends with the window open, after a right-click turned the
 # window's colour from 255 to 65535: by each signal a logout or a terminal
-# sends, and by a real X session manager (xsm). The colours are saved as a
-# close saves them and the program ends with status 0; a save that fails
-# is told on standard error, never in a box that would hold up the logout.
+# sends, by a real X session manager (xsm), and by the X server's end. The
+# colours are saved as a close saves them, status 0; a save that fails is
+# told on standard error, never in a box that would hold up the logout,
+# status 1.
 set -euo pipefail
 binary="$1"
 source "$(dirname "$0")/x11_session.sh"
@@ -30,9 +31,9 @@ while read -r signals in_the_way expected; do
   [ "$in_the_way" = lock ] && kill "$holder"
   status=0
   wait "$VORLIX_PID" || status=$?
-  [ "$status" -eq 0 ] || fail "$signals: status $status"
+  [ "$status" -eq "$(grep -c '^vorlix:' "$E2E_TMP/vorlix.log")" ] || fail "$signals: status $status"
   grep -qs "$expected" "$conf" "$E2E_TMP/vorlix.log" || fail "$signals: no $expected"
-  echo "ok: $signals with $in_the_way in the way: $expected, status 0"
+  echo "ok: $signals with $in_the_way in the way: $expected, status $status"
 done <<'EOF'
 TERM nothing ^form=65535$
 HUP nothing ^form=65535$
@@ -63,7 +64,17 @@ rm "$conf" && mkdir "$conf"
 click 5 5 3
 kill -s TERM "$xsm_pid"
 for _ in $(seq 100); do [ -s "$E2E_TMP/status" ] && break || sleep 0.1; done
-[ "$(cat "$E2E_TMP/status" 2>/dev/null)" = 0 ] || fail "xsm's logout: status $(cat "$E2E_TMP/status")"
+[ "$(cat "$E2E_TMP/status" 2>/dev/null)" = 1 ] || fail "xsm's logout: status $(cat "$E2E_TMP/status")"
 grep -q 'is a folder, not a file' "$E2E_TMP/vorlix.log" || fail "the failure went untold"
-echo "ok: xsm's logout ended the program with 0, the failed save told on standard error"
+echo "ok: xsm's logout ended the program with 1, the failed save told on standard error"
+
+rm -rf "$XDG_CONFIG_HOME"
+start_vorlix "$binary"
+click 5 5 3 && screenshot && expect_pixel 5 5 "255,255,0" "the window recoloured"
+kill "$VIRTUAL_SCREEN_PID"
+status=0 && wait "$VORLIX_PID" || status=$?
+[ "$status" = 1 ] && grep -q '^form=65535$' "$conf" &&
+  grep -q 'X11 connection broke' "$E2E_TMP/vorlix.log" ||
+  fail "the X server's end (status $status) lost the colours or went untold"
+echo "ok: the X server's end saved the colours; status 1"
 echo "session end-to-end: passed"

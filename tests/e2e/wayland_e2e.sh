@@ -3,9 +3,11 @@
 # The window on a headless Wayland compositor (weston) through Qt's native
 # Wayland platform: a maximize request, which a fixed-size window cannot
 # honour by clamping, leaves the program running, and the colours chosen
-# before it are saved at the close and come back at the next start.
+# before it are saved at the close, come back at the next start, and are
+# saved by the real program when the compositor ends.
 set -euo pipefail
 runner="$1"
+binary="$2"
 
 work="$(mktemp -d)"
 chmod 700 "$work"
@@ -54,4 +56,16 @@ run 'color Form1' 'color Label1'
 [ "$output" = "$(printf 'color Form1 65535\ncolor Label1 16711680')" ] ||
   fail "the colours did not come back: $output"
 echo "ok: the close after it saved the colours"
+
+# The compositor ends once the window has painted, from the event loop
+# (libwayland logs the buffer attached); no settings file before it.
+rm -rf "$XDG_CONFIG_HOME"
+WAYLAND_DEBUG=1 "$binary" 2>"$work/vorlix.log" &
+for _ in $(seq 200); do grep -qs 'attach(wl_buffer' "$work/vorlix.log" && break || sleep 0.05; done
+kill "$weston_pid" && weston_pid=""
+status=0 && wait $! || status=$?
+[ "$status" = 1 ] && grep -qs '^form=' "$XDG_CONFIG_HOME/Vorlix/Vorlix.conf" &&
+  grep -q 'Wayland connection broke' "$work/vorlix.log" ||
+  fail "the compositor's end (status $status) lost the colours or went untold"
+echo "ok: the compositor's end saved the colours; status 1"
 echo "wayland end-to-end: passed"

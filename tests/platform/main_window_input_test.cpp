@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -46,6 +47,18 @@ TEST_F(MainWindowInput, ComposedCharactersGoThroughTheKeyFilter) {
   digitsOnly.setCommitString("78");
   QApplication::sendEvent(box(FirstNumerator), &digitsOnly);
   EXPECT_EQ(box(FirstNumerator)->text(), "4578");
+}
+
+// AT-SPI's InsertText, SetTextContents and DeleteText are typing.
+TEST_F(MainWindowInput, AccessibleEditingGoesThroughTheKeyFilter) {
+  auto* editable =
+      QAccessible::queryAccessibleInterface(box(SecondNumerator))->editableTextInterface();
+  ASSERT_NE(editable, nullptr);
+  editable->insertText(0, QStringLiteral("a1b"));
+  editable->replaceText(0, 1, QStringLiteral("x23"));
+  EXPECT_EQ(box(SecondNumerator)->text(), "23");
+  editable->deleteText(0, 1);
+  EXPECT_EQ(box(SecondNumerator)->text(), "3");
 }
 
 TEST_F(MainWindowInput, AltWithALetterTypesNothing) {
