@@ -28,10 +28,10 @@ using AnnouncementListener = std::function<void(const std::string& phrase)>;
 // The phrase in `language` with the first of `words` in place of its "%1",
 // the second in place of "%2".
 std::string phrase(Phrase which, std::initializer_list<std::string_view> words,
-                   const Language& language = english());
+                   const Language& language);
 
 // What the result boxes show, as one phrase: "result: 3 5/6", "result: 2",
 // "result: 5/6", and "result: 0" when every box is hidden (1/2 - 1/2).
-std::string spokenResult(const calc::ResultDisplay& shown, const Language& language = english());
+std::string spokenResult(const calc::ResultDisplay& shown, const Language& language);
 
 }  // namespace vorlix::window

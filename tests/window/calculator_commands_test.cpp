@@ -29,9 +29,9 @@ class Commands : public ::testing::Test {
   }
   KeyVerdict type(Control box, CharacterCode code) { return commands.filterTypedKey(box, code); }
 
-  WindowModel window;
+  WindowModel window{english()};
   testing::RecordedMessages messages;
-  CalculatorCommands commands{window, messages};
+  CalculatorCommands commands{window, messages, english()};
 };
 
 TEST_F(Commands, CalculateAddsUntilAnOperatorIsChosen) {
