@@ -163,6 +163,7 @@
     </message>
     <message>
         <source>add</source>
+        <extracomment>The name a screen reader gives the + button, also said after &quot;operation: &quot; once it is chosen: a word that reads well in both places (a noun such as &quot;Addition&quot; in many languages).</extracomment>
         <translation>suma</translation>
     </message>
     <message>
@@ -171,6 +172,7 @@
     </message>
     <message>
         <source>subtract</source>
+        <extracomment>The name of the - button, also said after &quot;operation: &quot;.</extracomment>
         <translation>resta</translation>
     </message>
     <message>
@@ -179,6 +181,7 @@
     </message>
     <message>
         <source>multiply</source>
+        <extracomment>The name of the x button, also said after &quot;operation: &quot;.</extracomment>
         <translation>multiplicación</translation>
     </message>
     <message>
@@ -187,6 +190,7 @@
     </message>
     <message>
         <source>divide</source>
+        <extracomment>The name of the / button, also said after &quot;operation: &quot;.</extracomment>
         <translation>división</translation>
     </message>
     <message>
@@ -229,6 +233,26 @@
     <message>
         <source>equals sign</source>
         <translation>signo igual</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <extracomment>The tooltip of the + button.</extracomment>
+        <translation>Sumar</translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <extracomment>The tooltip of the - button.</extracomment>
+        <translation>Restar</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <extracomment>The tooltip of the x button.</extracomment>
+        <translation>Multiplicar</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <extracomment>The tooltip of the / button.</extracomment>
+        <translation>Dividir</translation>
     </message>
 </context>
 <context>

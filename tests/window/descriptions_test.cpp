@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 #include "window/layout.h"
 #include "window/spoken_phrases.h"
@@ -36,13 +37,15 @@ TEST(Descriptions, EveryShownElementIsDescribed) {
 TEST(Descriptions, OperatorsAreSpokenAsWords) {
   WindowModel window{english()};
   EXPECT_EQ(spokenName(window, OperatorLabel, english()), "operation: add");
-  const std::pair<Control, const char*> buttons[] = {{SubtractButton, "subtract"},
-                                                     {AddButton, "add"},
-                                                     {MultiplyButton, "multiply"},
-                                                     {DivideButton, "divide"}};
-  for (const auto& [button, word] : buttons) {
+  // The tooltip is a text of its own, capitalised as tooltips are.
+  const std::tuple<Control, const char*, const char*> buttons[] = {
+      {SubtractButton, "subtract", "Subtract"},
+      {AddButton, "add", "Add"},
+      {MultiplyButton, "multiply", "Multiply"},
+      {DivideButton, "divide", "Divide"}};
+  for (const auto& [button, word, toolTip] : buttons) {
     EXPECT_EQ(spokenName(window, button, english()), word);
-    EXPECT_EQ(descriptionOf(button)->toolTip.source, word);
+    EXPECT_EQ(descriptionOf(button)->toolTip.source, toolTip);
     window.setCaption(OperatorLabel, window.caption(button));
     EXPECT_EQ(spokenName(window, OperatorLabel, english()), std::string("operation: ") + word);
   }
