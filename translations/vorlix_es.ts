@@ -395,20 +395,33 @@
     <name>SpokenPhrases</name>
     <message>
         <source>operation: %1</source>
+        <extracomment>The operator sign&apos;s name for a screen reader: %1 is the chosen operator button&apos;s name (&quot;add&quot;, &quot;subtract&quot;, &quot;multiply&quot; or &quot;divide&quot;).</extracomment>
         <translation>operación: %1</translation>
     </message>
     <message>
         <source>result: %1</source>
+        <extracomment>The result a screen reader speaks when it is a whole number (%1).</extracomment>
         <translation>resultado: %1</translation>
     </message>
     <message>
         <source>every box is empty; %1</source>
+        <extracomment>Said after New has emptied every box: %1 is the name of the box that now has the focus (&quot;first number, numerator&quot;).</extracomment>
         <translation>todas las casillas están vacías; %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>An element of the window (%1) and the colour it has just been given (%2): &quot;first number, numerator: yellow&quot;.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>result: %1 over %2</source>
+        <extracomment>The result a screen reader speaks when it is a fraction alone: %1 is the numerator and %2 the denominator (&quot;result: 5 over 6&quot;). Say the fraction in words, as it is read aloud, in the order your language names its parts; a speech synthesiser reads &quot;5/6&quot; wrongly.</extracomment>
+        <translation>resultado: %1 sobre %2</translation>
+    </message>
+    <message>
+        <source>result: %1 and %2 over %3</source>
+        <extracomment>The result a screen reader speaks as a mixed number: %1 is the whole part, %2 the numerator and %3 the denominator (&quot;result: 3 and 5 over 6&quot;). Say it in words, as it is read aloud, in the order your language names the parts.</extracomment>
+        <translation>resultado: %1 y %2 sobre %3</translation>
     </message>
 </context>
 <context>

@@ -176,7 +176,7 @@ TEST_F(Commands, EnterInTheSecondDenominatorCalculatesAndPasses) {
   window.setText(FirstNumerator, "");
   EXPECT_EQ(type(SecondDenominator, kEnter), KeyVerdict::Pass);
   EXPECT_EQ(messages.texts, std::vector<std::string>{"Fractions missing"});
-  EXPECT_EQ(heard, std::vector<std::string>{"result: 1 1/2"});
+  EXPECT_EQ(heard, std::vector<std::string>{"result: 1 and 1 over 2"});
 }
 
 TEST_F(Commands, EnterOnAFocusedButtonPressesItAndOtherKeysPass) {

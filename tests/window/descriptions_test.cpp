@@ -59,9 +59,9 @@ TEST(Descriptions, TheWindowIsNamedByItsTitle) {
 // Only what is shown is spoken; a hidden box's text is not.
 TEST(Descriptions, TheResultIsSpokenAsShown) {
   const std::pair<calc::ResultDisplay, const char*> rows[] = {
-      {{{"3", true}, {"5", true}, {"6", true}}, "result: 3 5/6"},
+      {{{"3", true}, {"5", true}, {"6", true}}, "result: 3 and 5 over 6"},
       {{{"2", true}, {"0", false}, {"1", false}}, "result: 2"},
-      {{{"0", false}, {"5", true}, {"6", true}}, "result: 5/6"},
+      {{{"0", false}, {"5", true}, {"6", true}}, "result: 5 over 6"},
       {{{"0", false}, {"0", false}, {"4", false}}, "result: 0"},
   };
   for (const auto& [shown, heard] : rows) EXPECT_EQ(spokenResult(shown, english()), heard);
