@@ -304,90 +304,112 @@
     <name>SaveFailure</name>
     <message>
         <source>%1 is a folder, not a file.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path, where a folder stands.</extracomment>
         <translation>%1 est un dossier, pas un fichier.</translation>
     </message>
     <message>
         <source>%1 is a file, not a folder.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is a path where the settings folder (or a folder above it) should be.</extracomment>
         <translation>%1 est un fichier, pas un dossier.</translation>
     </message>
     <message>
         <source>the folder %1 could not be created.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
         <translation>le dossier %1 n’a pas pu être créé.</translation>
     </message>
     <message>
         <source>%1 is a pipe or a device, not a file.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path; a pipe is a named pipe (FIFO).</extracomment>
         <translation>%1 est un tube ou un périphérique, pas un fichier.</translation>
     </message>
     <message>
         <source>%1 is read-only.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path.</extracomment>
         <translation>%1 est en lecture seule.</translation>
     </message>
     <message>
         <source>the settings file %1 is locked by another program.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path.</extracomment>
         <translation>le fichier de paramètres %1 est verrouillé par un autre programme.</translation>
     </message>
     <message>
         <source>the lock file %1 is a folder, not a file.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the path of the lock file taken while the settings file is written.</extracomment>
         <translation>le fichier de verrou %1 est un dossier, pas un fichier.</translation>
     </message>
     <message>
         <source>the lock file %1 is a pipe or a device, not a file.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the lock file&apos;s path.</extracomment>
         <translation>le fichier de verrou %1 est un tube ou un périphérique, pas un fichier.</translation>
     </message>
     <message>
         <source>the lock file %1 is a link to %3, which does not exist.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the lock file&apos;s path, a symbolic link; %3 is the path the link names, where nothing exists.</extracomment>
         <translation>le fichier de verrou %1 est un lien vers %3, qui n’existe pas.</translation>
     </message>
     <message>
         <source>the lock file %1 could not be removed: %2.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the path of a lock file left behind; %2 is the system&apos;s reason, as strerror gives it (&quot;Permission denied&quot;).</extracomment>
         <translation>le fichier de verrou %1 n’a pas pu être supprimé : %2.</translation>
     </message>
     <message>
         <source>the lock file %1 could not be created: %2.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the lock file&apos;s path; %2 is the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
         <translation>le fichier de verrou %1 n’a pas pu être créé : %2.</translation>
     </message>
     <message>
         <source>the value of %1 cannot be stored in a settings file.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the name of a setting (&quot;Text1(0)&quot;) whose value a settings file cannot hold.</extracomment>
         <translation>la valeur de %1 ne peut pas être enregistrée dans un fichier de paramètres.</translation>
     </message>
     <message>
         <source>%1 could not be read: %2.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path; %2 is the system&apos;s reason (&quot;Input/output error&quot;).</extracomment>
         <translation>%1 n’a pas pu être lu : %2.</translation>
     </message>
     <message>
         <source>%1 cannot be read as settings and could not be kept aside: %2.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path: its content is not settings, and it could not be renamed out of the way so as to keep it; %2 is the system&apos;s reason.</extracomment>
         <translation>%1 ne peut pas être lu comme paramètres et n’a pas pu être mis de côté : %2.</translation>
     </message>
     <message>
         <source>%1 could not be given back to its owner: %2.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path: written anew by the administrator, it could not be given the owner the file had before; %2 is the system&apos;s reason.</extracomment>
         <translation>%1 n’a pas pu être rendu à son propriétaire : %2.</translation>
     </message>
     <message>
         <source>%1 could not be written.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path.</extracomment>
         <translation>%1 n’a pas pu être écrit.</translation>
     </message>
     <message>
         <source>%1 could not be written; the disk may be full.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path.</extracomment>
         <translation>%1 n’a pas pu être écrit ; le disque est peut-être plein.</translation>
     </message>
     <message>
         <source>the folder %1 is read-only.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
         <translation>le dossier %1 est en lecture seule.</translation>
     </message>
     <message>
         <source>the folder %1 is on a read-only file system.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
         <translation>le dossier %1 se trouve sur un système de fichiers en lecture seule.</translation>
     </message>
     <message>
         <source>the folder %1 does not exist.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
         <translation>le dossier %1 n’existe pas.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path; %2 is the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
         <translation>%1 n’a pas pu être écrit : %2.</translation>
     </message>
     <message>
         <source>The colours could not be saved: %1</source>
+        <extracomment>Shown as the window closes. %1 is one of the other sentences of this context, which says why (&quot;the folder /home/ann/.config/Vorlix is read-only.&quot;); it starts with a small letter in English and ends with its own full stop.</extracomment>
         <translation>Les couleurs n’ont pas pu être enregistrées : %1</translation>
     </message>
 </context>

@@ -23,7 +23,7 @@ bool messagesInC() {
   return true;
 }
 
-bool isEnglish(const QLocale& locale) {
+bool isEnglishLocale(const QLocale& locale) {
   return locale.language() == QLocale::English || locale.language() == QLocale::C;
 }
 
@@ -32,7 +32,7 @@ bool isEnglish(const QLocale& locale) {
 QtLanguage::QtLanguage(const QStringList& uiLanguages) {
   for (const QString& uiLanguage : uiLanguages) {
     const QLocale locale(uiLanguage);
-    if (isEnglish(locale)) return;
+    if (isEnglishLocale(locale)) return;
     // "vorlix_de_DE", then "vorlix_de".
     if (translator_.load(QStringLiteral("vorlix_") + locale.name(), kTranslations)) {
       name_ = QLocale::languageToCode(locale.language());

@@ -23,6 +23,7 @@ class QtLanguage final : public Language {
 
   // "de", "fr", …; empty for English.
   QString name() const { return name_; }
+  bool isEnglish() const override { return name_.isEmpty(); }
 
  private:
   std::string translated(Translatable english) const override;
