@@ -52,18 +52,22 @@
     </message>
     <message>
         <source>unknown option &apos;%1&apos;; see &apos;vorlix --help&apos;.</source>
+        <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the option as typed (&quot;--bogus&quot;); use your language&apos;s quotation marks.</extracomment>
         <translation>option inconnue « %1 » ; voir « vorlix --help ».</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; see &apos;vorlix --help&apos;.</source>
+        <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the word as typed that is no option; use your language&apos;s quotation marks.</extracomment>
         <translation>argument inattendu « %1 » ; voir « vorlix --help ».</translation>
     </message>
     <message>
         <source>cannot write the help: %1</source>
+        <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the system&apos;s reason, as strerror gives it (&quot;No space left on device&quot;).</extracomment>
         <translation>impossible d’écrire l’aide : %1</translation>
     </message>
     <message>
         <source>cannot write the version: %1</source>
+        <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the system&apos;s reason (&quot;No space left on device&quot;).</extracomment>
         <translation>impossible d’écrire la version : %1</translation>
     </message>
     <message>
@@ -92,6 +96,7 @@
     </message>
     <message>
         <source>A calculator for mixed fractions</source>
+        <extracomment>What the program is, in --help; the same words as the desktop entry&apos;s comment in your language.</extracomment>
         <translation>Une calculatrice de fractions mixtes</translation>
     </message>
 </context>
@@ -139,6 +144,7 @@
     </message>
     <message>
         <source>equals</source>
+        <extracomment>The name a screen reader gives the = sign between the numbers and the result.</extracomment>
         <translation>égale</translation>
     </message>
     <message>
@@ -203,6 +209,7 @@
     </message>
     <message>
         <source>Empty every box (Alt+N)</source>
+        <extracomment>The New button&apos;s description and tooltip: name the access key of its caption (&quot;&amp;New&quot;) in your language.</extracomment>
         <translation>Vider toutes les cases (Alt+N)</translation>
     </message>
     <message>
@@ -211,6 +218,7 @@
     </message>
     <message>
         <source>Show the result (Alt+C)</source>
+        <extracomment>The Calculate button&apos;s description and tooltip: name the access key of its caption (&quot;&amp;Calculate&quot;) in your language.</extracomment>
         <translation>Afficher le résultat (Alt+C)</translation>
     </message>
     <message>
@@ -277,10 +285,12 @@
     <name>Messages</name>
     <message>
         <source>Fractions missing</source>
+        <extracomment>The message when Calculate is pressed with a numerator or a denominator box empty.</extracomment>
         <translation>Fractions manquantes</translation>
     </message>
     <message>
         <source>Overflow</source>
+        <extracomment>A message box shows an error&apos;s number, two spaces and its name: &quot;6 Overflow&quot;, &quot;11 Division by zero&quot;, &quot;13 Type mismatch&quot;.</extracomment>
         <translation>Dépassement de capacité</translation>
     </message>
     <message>
@@ -297,6 +307,7 @@
     </message>
     <message>
         <source>Sorry that number is to big for me.</source>
+        <extracomment>The message when a number grows past what the calculator holds. &quot;to big&quot; is a typing error kept on purpose in English, where users know the message by it; translate the meaning, correctly spelt.</extracomment>
         <translation>Désolé, ce nombre est trop grand pour moi.</translation>
     </message>
 </context>
@@ -450,10 +461,12 @@
     <name>Window</name>
     <message>
         <source>&amp;New</source>
+        <extracomment>A button&apos;s caption; &amp; marks its access key (Alt and the letter), which no other caption nor recolouring key of your language may use. Where captions have no Latin letters, the key follows in brackets (&quot;新建(&amp;N)&quot;). The tooltip names the same key.</extracomment>
         <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
+        <extracomment>A button&apos;s caption, with its access key after &amp;; see &quot;&amp;New&quot;.</extracomment>
         <translation>&amp;Calculer</translation>
     </message>
     <message>

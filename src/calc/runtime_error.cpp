@@ -13,6 +13,8 @@ struct ErrorText {
 };
 
 constexpr std::array kDescriptions{
+    //: A message box shows an error's number, two spaces and its name:
+    //: "6  Overflow", "11  Division by zero", "13  Type mismatch".
     ErrorText{ErrorCode::Overflow, translatable("Messages", "Overflow")},
     ErrorText{ErrorCode::DivisionByZero, translatable("Messages", "Division by zero")},
     ErrorText{ErrorCode::TypeMismatch, translatable("Messages", "Type mismatch")},
@@ -20,6 +22,9 @@ constexpr std::array kDescriptions{
 
 constexpr Translatable kUnknown = translatable("Messages", "Unknown error");
 // Overflow is the one error told in a sentence of its own.
+//: The message when a number grows past what the calculator holds. "to big"
+//: is a typing error kept on purpose in English, where users know the
+//: message by it; translate the meaning, correctly spelt.
 constexpr Translatable kTooBig = translatable("Messages", "Sorry that number is to big for me.");
 
 Translatable describing(ErrorCode code) {

@@ -42,6 +42,8 @@ constexpr std::array kDescriptions{
               kTypeDigits),
     described(SecondDenominator, translatable("Descriptions", "second number, denominator"),
               translatable("Descriptions", "Type digits; Enter calculates")),
+    //: The name a screen reader gives the = sign between the numbers and
+    //: the result.
     described(EqualsLabel, translatable("Descriptions", "equals"), kNone),
     described(ResultWhole, translatable("Descriptions", "result, whole part"),
               translatable("Descriptions", "Shown when the result has a whole part")),
@@ -77,11 +79,14 @@ constexpr std::array kDescriptions{
               translatable("Descriptions", "Choose division"),
               //: The tooltip of the / button.
               translatable("Descriptions", "Divide")),
-    // The access keys named here are those of the captions in each language.
     described(NewButton, translatable("Descriptions", "New"),
+              //: The New button's description and tooltip: name the access
+              //: key of its caption ("&New") in your language.
               translatable("Descriptions", "Empty every box (Alt+N)"),
               translatable("Descriptions", "Empty every box (Alt+N)")),
     described(CalculateButton, translatable("Descriptions", "Calculate"),
+              //: The Calculate button's description and tooltip: name the
+              //: access key of its caption ("&Calculate") in your language.
               translatable("Descriptions", "Show the result (Alt+C)"),
               translatable("Descriptions", "Show the result (Alt+C)")),
     described(Copyright, kNone, translatable("Descriptions", "Copyright notice")),
