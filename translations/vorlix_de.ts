@@ -104,7 +104,7 @@
     <name>Descriptions</name>
     <message>
         <source>Type digits; Enter moves to the next box</source>
-        <translation>Ziffern eingeben; die Eingabetaste springt ins nächste Feld</translation>
+        <translation>Ziffern eingeben; die Eingabetaste wechselt ins nächste Feld</translation>
     </message>
     <message>
         <source>first number, whole part</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>Type digits; Enter calculates</source>
-        <translation>Ziffern eingeben; die Eingabetaste berechnet</translation>
+        <translation>Ziffern eingeben; die Eingabetaste startet die Berechnung</translation>
     </message>
     <message>
         <source>equals</source>
@@ -326,7 +326,7 @@
     <message>
         <source>the folder %1 could not be created.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
-        <translation>der Ordner %1 konnte nicht angelegt werden.</translation>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
     </message>
     <message>
         <source>%1 is a pipe or a device, not a file.</source>
@@ -341,37 +341,37 @@
     <message>
         <source>the settings file %1 is locked by another program.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path.</extracomment>
-        <translation>die Einstellungsdatei %1 ist von einem anderen Programm gesperrt.</translation>
+        <translation>Die Einstellungsdatei %1 ist von einem anderen Programm gesperrt.</translation>
     </message>
     <message>
         <source>the lock file %1 is a folder, not a file.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the path of the lock file taken while the settings file is written.</extracomment>
-        <translation>die Sperrdatei %1 ist ein Ordner, keine Datei.</translation>
+        <translation>Die Sperrdatei %1 ist ein Ordner, keine Datei.</translation>
     </message>
     <message>
         <source>the lock file %1 is a pipe or a device, not a file.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the lock file&apos;s path.</extracomment>
-        <translation>die Sperrdatei %1 ist eine Pipe oder ein Gerät, keine Datei.</translation>
+        <translation>Die Sperrdatei %1 ist eine Pipe oder ein Gerät, keine Datei.</translation>
     </message>
     <message>
         <source>the lock file %1 is a link to %3, which does not exist.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the lock file&apos;s path, a symbolic link; %3 is the path the link names, where nothing exists.</extracomment>
-        <translation>die Sperrdatei %1 verweist auf %3, das es nicht gibt.</translation>
+        <translation>Die Sperrdatei %1 verweist auf %3, doch dieses Ziel existiert nicht.</translation>
     </message>
     <message>
         <source>the lock file %1 could not be removed: %2.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the path of a lock file left behind; %2 is the system&apos;s reason, as strerror gives it (&quot;Permission denied&quot;).</extracomment>
-        <translation>die Sperrdatei %1 konnte nicht entfernt werden: %2.</translation>
+        <translation>Die Sperrdatei %1 konnte nicht entfernt werden: %2.</translation>
     </message>
     <message>
         <source>the lock file %1 could not be created: %2.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the lock file&apos;s path; %2 is the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
-        <translation>die Sperrdatei %1 konnte nicht angelegt werden: %2.</translation>
+        <translation>Die Sperrdatei %1 konnte nicht angelegt werden: %2.</translation>
     </message>
     <message>
         <source>the value of %1 cannot be stored in a settings file.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the name of a setting (&quot;Text1(0)&quot;) whose value a settings file cannot hold.</extracomment>
-        <translation>der Wert von %1 lässt sich nicht in einer Einstellungsdatei speichern.</translation>
+        <translation>Der Wert von %1 lässt sich nicht in einer Einstellungsdatei speichern.</translation>
     </message>
     <message>
         <source>%1 could not be read: %2.</source>
@@ -381,12 +381,12 @@
     <message>
         <source>%1 cannot be read as settings and could not be kept aside: %2.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path: its content is not settings, and it could not be renamed out of the way so as to keep it; %2 is the system&apos;s reason.</extracomment>
-        <translation>%1 ist als Einstellungen nicht lesbar und konnte nicht beiseitegelegt werden: %2.</translation>
+        <translation>%1 enthält keine lesbaren Einstellungen und konnte nicht beiseitegelegt werden: %2.</translation>
     </message>
     <message>
         <source>%1 could not be given back to its owner: %2.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path: written anew by the administrator, it could not be given the owner the file had before; %2 is the system&apos;s reason.</extracomment>
-        <translation>%1 konnte seinem Eigentümer nicht zurückgegeben werden: %2.</translation>
+        <translation>Der Eigentümer von %1 konnte nicht beibehalten werden: %2.</translation>
     </message>
     <message>
         <source>%1 could not be written.</source>
@@ -401,17 +401,17 @@
     <message>
         <source>the folder %1 is read-only.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
-        <translation>der Ordner %1 ist schreibgeschützt.</translation>
+        <translation>Der Ordner %1 ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>the folder %1 is on a read-only file system.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
-        <translation>der Ordner %1 liegt auf einem schreibgeschützten Dateisystem.</translation>
+        <translation>Der Ordner %1 liegt auf einem schreibgeschützten Dateisystem.</translation>
     </message>
     <message>
         <source>the folder %1 does not exist.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
-        <translation>der Ordner %1 existiert nicht.</translation>
+        <translation>Der Ordner %1 existiert nicht.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2.</source>

@@ -104,7 +104,7 @@
     <name>Descriptions</name>
     <message>
         <source>Type digits; Enter moves to the next box</source>
-        <translation>Escriba dígitos; Intro pasa a la casilla siguiente</translation>
+        <translation>Escriba dígitos; Intro pasa al campo siguiente</translation>
     </message>
     <message>
         <source>first number, whole part</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>Type digits; Enter calculates</source>
-        <translation>Escriba dígitos; Intro calcula</translation>
+        <translation>Escriba dígitos; Intro realiza el cálculo</translation>
     </message>
     <message>
         <source>equals</source>
@@ -210,7 +210,7 @@
     <message>
         <source>Empty every box (Alt+N)</source>
         <extracomment>The New button&apos;s description and tooltip: name the access key of its caption (&quot;&amp;New&quot;) in your language.</extracomment>
-        <translation>Vaciar todas las casillas (Alt+N)</translation>
+        <translation>Vaciar todos los campos (Alt+N)</translation>
     </message>
     <message>
         <source>Calculate</source>
@@ -228,7 +228,7 @@
     <message>
         <source>Calculator for mixed fractions. The context-menu key or Shift+F10 gives the focused box or button its next colour, %1 the window background, %2 the operator sign and %3 the equals sign.</source>
         <extracomment>%1, %2 and %3 are the keys that recolour the window background, the operator sign and the equals sign (Keys: Alt+W, Alt+O and Alt+E).</extracomment>
-        <translation>Calculadora de fracciones mixtas. La tecla de menú contextual o Mayús+F10 da el color siguiente a la casilla o el botón que tiene el foco; %1 hace lo mismo con el fondo de la ventana, %2 con el signo de operación y %3 con el signo igual.</translation>
+        <translation>Calculadora de fracciones mixtas. La tecla de menú contextual o Mayús+F10 da el color siguiente al campo o el botón que tiene el foco; %1 hace lo mismo con el fondo de la ventana, %2 con el signo de operación y %3 con el signo igual.</translation>
     </message>
     <message>
         <source>window background</source>
@@ -381,12 +381,12 @@
     <message>
         <source>%1 cannot be read as settings and could not be kept aside: %2.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path: its content is not settings, and it could not be renamed out of the way so as to keep it; %2 is the system&apos;s reason.</extracomment>
-        <translation>%1 no se puede leer como configuración y no se pudo apartar: %2.</translation>
+        <translation>%1 no contiene una configuración legible y no se pudo apartar: %2.</translation>
     </message>
     <message>
         <source>%1 could not be given back to its owner: %2.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path: written anew by the administrator, it could not be given the owner the file had before; %2 is the system&apos;s reason.</extracomment>
-        <translation>no se pudo devolver %1 a su propietario: %2.</translation>
+        <translation>no se pudo conservar el propietario de %1: %2.</translation>
     </message>
     <message>
         <source>%1 could not be written.</source>
@@ -439,7 +439,7 @@
     <message>
         <source>every box is empty; %1</source>
         <extracomment>Said after New has emptied every box: %1 is the name of the box that now has the focus (&quot;first number, numerator&quot;).</extracomment>
-        <translation>todas las casillas están vacías; %1</translation>
+        <translation>todos los campos están vacíos; %1</translation>
     </message>
     <message>
         <source>%1: %2</source>

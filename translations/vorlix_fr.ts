@@ -53,22 +53,22 @@
     <message>
         <source>unknown option &apos;%1&apos;; see &apos;vorlix --help&apos;.</source>
         <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the option as typed (&quot;--bogus&quot;); use your language&apos;s quotation marks.</extracomment>
-        <translation>option inconnue « %1 » ; voir « vorlix --help ».</translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»&#xa0;; consultez «&#xa0;vorlix --help&#xa0;».</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; see &apos;vorlix --help&apos;.</source>
         <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the word as typed that is no option; use your language&apos;s quotation marks.</extracomment>
-        <translation>argument inattendu « %1 » ; voir « vorlix --help ».</translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»&#xa0;; consultez «&#xa0;vorlix --help&#xa0;».</translation>
     </message>
     <message>
         <source>cannot write the help: %1</source>
         <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the system&apos;s reason, as strerror gives it (&quot;No space left on device&quot;).</extracomment>
-        <translation>impossible d’écrire l’aide : %1</translation>
+        <translation>impossible d’écrire l’aide&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot write the version: %1</source>
         <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the system&apos;s reason (&quot;No space left on device&quot;).</extracomment>
-        <translation>impossible d’écrire la version : %1</translation>
+        <translation>impossible d’écrire la version&#xa0;: %1</translation>
     </message>
     <message>
         <source>display %1 (%2)</source>
@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
-        <translation>impossible d’ouvrir un affichage : ni DISPLAY ni WAYLAND_DISPLAY n’est défini.</translation>
+        <translation>impossible d’ouvrir un affichage&#xa0;: ni DISPLAY ni WAYLAND_DISPLAY n’est défini.</translation>
     </message>
     <message>
         <source>cannot open a display: %1 is not set.</source>
-        <translation>impossible d’ouvrir un affichage : %1 n’est pas défini.</translation>
+        <translation>impossible d’ouvrir un affichage&#xa0;: %1 n’est pas défini.</translation>
     </message>
     <message>
         <source>%1 nor %2</source>
@@ -104,7 +104,7 @@
     <name>Descriptions</name>
     <message>
         <source>Type digits; Enter moves to the next box</source>
-        <translation>Saisissez des chiffres ; Entrée passe à la case suivante</translation>
+        <translation>Saisissez des chiffres&#xa0;; Entrée passe au champ suivant</translation>
     </message>
     <message>
         <source>first number, whole part</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>The operation Calculate applies</source>
-        <translation>L’opération qu’effectue « Calculer »</translation>
+        <translation>L’opération qu’effectue «&#xa0;Calculer&#xa0;»</translation>
     </message>
     <message>
         <source>second number, whole part</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>Type digits; Enter calculates</source>
-        <translation>Saisissez des chiffres ; Entrée lance le calcul</translation>
+        <translation>Saisissez des chiffres&#xa0;; Entrée lance le calcul</translation>
     </message>
     <message>
         <source>equals</source>
@@ -210,7 +210,7 @@
     <message>
         <source>Empty every box (Alt+N)</source>
         <extracomment>The New button&apos;s description and tooltip: name the access key of its caption (&quot;&amp;New&quot;) in your language.</extracomment>
-        <translation>Vider toutes les cases (Alt+N)</translation>
+        <translation>Vider tous les champs (Alt+N)</translation>
     </message>
     <message>
         <source>Calculate</source>
@@ -228,7 +228,7 @@
     <message>
         <source>Calculator for mixed fractions. The context-menu key or Shift+F10 gives the focused box or button its next colour, %1 the window background, %2 the operator sign and %3 the equals sign.</source>
         <extracomment>%1, %2 and %3 are the keys that recolour the window background, the operator sign and the equals sign (Keys: Alt+W, Alt+O and Alt+E).</extracomment>
-        <translation>Calculatrice de fractions mixtes. La touche de menu contextuel ou Maj+F10 donne sa couleur suivante à la case ou au bouton qui a le focus, %1 au fond de la fenêtre, %2 au signe d’opération et %3 au signe égal.</translation>
+        <translation>Calculatrice de fractions mixtes. La touche de menu contextuel ou Maj+F10 donne sa couleur suivante au champ ou au bouton qui a le focus, %1 au fond de la fenêtre, %2 au signe d’opération et %3 au signe égal.</translation>
     </message>
     <message>
         <source>window background</source>
@@ -299,7 +299,7 @@
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation>Type incompatible</translation>
+        <translation>Incompatibilité de type</translation>
     </message>
     <message>
         <source>Unknown error</source>
@@ -346,27 +346,27 @@
     <message>
         <source>the lock file %1 is a folder, not a file.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the path of the lock file taken while the settings file is written.</extracomment>
-        <translation>le fichier de verrou %1 est un dossier, pas un fichier.</translation>
+        <translation>le fichier de verrouillage %1 est un dossier, pas un fichier.</translation>
     </message>
     <message>
         <source>the lock file %1 is a pipe or a device, not a file.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the lock file&apos;s path.</extracomment>
-        <translation>le fichier de verrou %1 est un tube ou un périphérique, pas un fichier.</translation>
+        <translation>le fichier de verrouillage %1 est un tube ou un périphérique, pas un fichier.</translation>
     </message>
     <message>
         <source>the lock file %1 is a link to %3, which does not exist.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the lock file&apos;s path, a symbolic link; %3 is the path the link names, where nothing exists.</extracomment>
-        <translation>le fichier de verrou %1 est un lien vers %3, qui n’existe pas.</translation>
+        <translation>le fichier de verrouillage %1 est un lien vers %3, qui n’existe pas.</translation>
     </message>
     <message>
         <source>the lock file %1 could not be removed: %2.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the path of a lock file left behind; %2 is the system&apos;s reason, as strerror gives it (&quot;Permission denied&quot;).</extracomment>
-        <translation>le fichier de verrou %1 n’a pas pu être supprimé : %2.</translation>
+        <translation>le fichier de verrouillage %1 n’a pas pu être supprimé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>the lock file %1 could not be created: %2.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the lock file&apos;s path; %2 is the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
-        <translation>le fichier de verrou %1 n’a pas pu être créé : %2.</translation>
+        <translation>le fichier de verrouillage %1 n’a pas pu être créé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>the value of %1 cannot be stored in a settings file.</source>
@@ -376,17 +376,17 @@
     <message>
         <source>%1 could not be read: %2.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path; %2 is the system&apos;s reason (&quot;Input/output error&quot;).</extracomment>
-        <translation>%1 n’a pas pu être lu : %2.</translation>
+        <translation>%1 n’a pas pu être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be read as settings and could not be kept aside: %2.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path: its content is not settings, and it could not be renamed out of the way so as to keep it; %2 is the system&apos;s reason.</extracomment>
-        <translation>%1 ne peut pas être lu comme paramètres et n’a pas pu être mis de côté : %2.</translation>
+        <translation>%1 ne contient pas de paramètres lisibles et n’a pas pu être mis de côté&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 could not be given back to its owner: %2.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path: written anew by the administrator, it could not be given the owner the file had before; %2 is the system&apos;s reason.</extracomment>
-        <translation>%1 n’a pas pu être rendu à son propriétaire : %2.</translation>
+        <translation>impossible de conserver le propriétaire de %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 could not be written.</source>
@@ -396,7 +396,7 @@
     <message>
         <source>%1 could not be written; the disk may be full.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path.</extracomment>
-        <translation>%1 n’a pas pu être écrit ; le disque est peut-être plein.</translation>
+        <translation>%1 n’a pas pu être écrit&#xa0;; le disque est peut-être plein.</translation>
     </message>
     <message>
         <source>the folder %1 is read-only.</source>
@@ -416,12 +416,12 @@
     <message>
         <source>%1 could not be written: %2.</source>
         <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path; %2 is the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
-        <translation>%1 n’a pas pu être écrit : %2.</translation>
+        <translation>%1 n’a pas pu être écrit&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The colours could not be saved: %1</source>
         <extracomment>Shown as the window closes. %1 is one of the other sentences of this context, which says why (&quot;the folder /home/ann/.config/Vorlix is read-only.&quot;); it starts with a small letter in English and ends with its own full stop.</extracomment>
-        <translation>Les couleurs n’ont pas pu être enregistrées : %1</translation>
+        <translation>Les couleurs n’ont pas pu être enregistrées&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -429,17 +429,17 @@
     <message>
         <source>operation: %1</source>
         <extracomment>The operator sign&apos;s name for a screen reader: %1 is the chosen operator button&apos;s name (&quot;add&quot;, &quot;subtract&quot;, &quot;multiply&quot; or &quot;divide&quot;).</extracomment>
-        <translation>opération : %1</translation>
+        <translation>opération&#xa0;: %1</translation>
     </message>
     <message>
         <source>result: %1</source>
         <extracomment>The result a screen reader speaks when it is a whole number (%1).</extracomment>
-        <translation>résultat : %1</translation>
+        <translation>résultat&#xa0;: %1</translation>
     </message>
     <message>
         <source>every box is empty; %1</source>
         <extracomment>Said after New has emptied every box: %1 is the name of the box that now has the focus (&quot;first number, numerator&quot;).</extracomment>
-        <translation>toutes les cases sont vides ; %1</translation>
+        <translation>tous les champs sont vides&#xa0;; %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
