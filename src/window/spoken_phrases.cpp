@@ -50,13 +50,14 @@ std::string phrase(Phrase which, std::initializer_list<std::string_view> words,
 }
 
 std::string spokenResult(const calc::ResultDisplay& shown, const Language& language) {
-  const std::string& whole = shown.whole.text;
-  const std::string& top = shown.numerator.text;
-  const std::string& bottom = shown.denominator.text;
-  if (!shown.numerator.visible)
-    return phrase(Phrase::WholeResult, {shown.whole.visible ? whole : "0"}, language);
+  const std::string_view top = shown.numerator.text;
+  const std::string_view bottom = shown.denominator.text;
+  if (!shown.numerator.visible) {
+    return phrase(Phrase::WholeResult,
+                  {shown.whole.visible ? std::string_view(shown.whole.text) : "0"}, language);
+  }
   if (!shown.whole.visible) return phrase(Phrase::FractionResult, {top, bottom}, language);
-  return phrase(Phrase::MixedResult, {whole, top, bottom}, language);
+  return phrase(Phrase::MixedResult, {shown.whole.text, top, bottom}, language);
 }
 
 }  // namespace vorlix::window
