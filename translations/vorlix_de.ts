@@ -290,7 +290,7 @@
     </message>
     <message>
         <source>Overflow</source>
-        <extracomment>A message box shows an error&apos;s number, two spaces and its name: &quot;6 Overflow&quot;, &quot;11 Division by zero&quot;, &quot;13 Type mismatch&quot;.</extracomment>
+        <extracomment>An error&apos;s name, which a message box shows after its number and two spaces (&quot;11 Division by zero&quot;). A number too large is told by the sentence &quot;Sorry that number is to big for me.&quot; instead of this name.</extracomment>
         <translation>Überlauf</translation>
     </message>
     <message>

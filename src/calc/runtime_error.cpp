@@ -13,8 +13,9 @@ struct ErrorText {
 };
 
 constexpr std::array kDescriptions{
-    //: A message box shows an error's number, two spaces and its name:
-    //: "6  Overflow", "11  Division by zero", "13  Type mismatch".
+    //: An error's name, which a message box shows after its number and two
+    //: spaces ("11  Division by zero"). A number too large is told by the
+    //: sentence "Sorry that number is to big for me." instead of this name.
     ErrorText{ErrorCode::Overflow, translatable("Messages", "Overflow")},
     ErrorText{ErrorCode::DivisionByZero, translatable("Messages", "Division by zero")},
     ErrorText{ErrorCode::TypeMismatch, translatable("Messages", "Type mismatch")},
