@@ -6,15 +6,10 @@
 namespace vorlix::settings {
 namespace {
 
-// Any language but English, here with the English words.
-class NotEnglish final : public Language {
- public:
+// Any language but English, in English words.
+struct NotEnglish final : Language {
   bool isEnglish() const override { return false; }
-
- private:
-  std::string translated(Translatable english) const override {
-    return std::string(english.source);
-  }
+  std::string translated(Translatable text) const override { return std::string(text.source); }
 };
 
 // The system's cause is lower-cased inside an English sentence only: a
