@@ -33,13 +33,13 @@ bool isShownNumber(const std::string& text) {
 // shows a 16-bit decimal or is still empty.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
-  vorlix::window::WindowModel window;
+  vorlix::window::WindowModel window{vorlix::english()};
   CountedMessages messages;
   for (const Control box : vorlix::window::kEntryOrder) {
     window.setText(box, input.ConsumeRandomLengthString(12));
   }
   window.setCaption(Control::OperatorLabel, input.ConsumeRandomLengthString(2));
-  vorlix::window::CalculatorCommands(window, messages).calculate();
+  vorlix::window::CalculatorCommands(window, messages, vorlix::english()).calculate();
 
   for (const Control box : vorlix::window::kResultBoxes) {
     const std::string& shown = window.text(box);

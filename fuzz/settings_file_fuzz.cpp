@@ -60,11 +60,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::ofstream(conf, std::ios::binary)
       .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   vorlix::settings::SettingsFile file(conf.string());
-  WindowModel first;
+  WindowModel first{vorlix::english()};
   vorlix::colors::restoreColours(first, file);
   vorlix::colors::saveColours(first, file);
   const std::string once = slurp(conf);
-  WindowModel second;
+  WindowModel second{vorlix::english()};
   vorlix::colors::restoreColours(second, file);
   require(storedColours(second) == storedColours(first));
   const fs::path kept = conf.string() + ".unreadable";

@@ -12,7 +12,7 @@ packages=(
   xvfb xdotool x11-utils openbox imagemagick x11-session-utils x11-xserver-utils
   weston qt6-wayland
   at-spi2-core python3-pyatspi dbus-daemon qt6-gtk-platformtheme python3-xlib orca
-  fonts-dejavu-core fonts-dejavu-extra
+  fonts-dejavu-core fonts-dejavu-extra fonts-noto-cjk
   librsvg2-bin desktop-file-utils appstream file groff-base man-db
   strace
 )

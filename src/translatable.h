@@ -33,6 +33,9 @@ class Language {
   std::string text(Translatable english) const {
     return english.context.empty() ? std::string(english.source) : translated(english);
   }
+  // Whether this is English, where a text the system gives (an error's
+  // cause) is written in lower case inside a sentence.
+  virtual bool isEnglish() const = 0;
 
  private:
   // The text in this language; the English source where it has none.
@@ -41,6 +44,10 @@ class Language {
 
 // The texts as written.
 class English final : public Language {
+ public:
+  bool isEnglish() const override { return true; }
+
+ private:
   std::string translated(Translatable english) const override {
     return std::string(english.source);
   }

@@ -52,18 +52,22 @@
     </message>
     <message>
         <source>unknown option &apos;%1&apos;; see &apos;vorlix --help&apos;.</source>
+        <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the option as typed (&quot;--bogus&quot;); use your language&apos;s quotation marks.</extracomment>
         <translation>opción desconocida «%1»; consulte «vorlix --help».</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; see &apos;vorlix --help&apos;.</source>
+        <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the word as typed that is no option; use your language&apos;s quotation marks.</extracomment>
         <translation>argumento inesperado «%1»; consulte «vorlix --help».</translation>
     </message>
     <message>
         <source>cannot write the help: %1</source>
+        <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the system&apos;s reason, as strerror gives it (&quot;No space left on device&quot;).</extracomment>
         <translation>no se puede escribir la ayuda: %1</translation>
     </message>
     <message>
         <source>cannot write the version: %1</source>
+        <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the system&apos;s reason (&quot;No space left on device&quot;).</extracomment>
         <translation>no se puede escribir la versión: %1</translation>
     </message>
     <message>
@@ -72,6 +76,7 @@
     </message>
     <message>
         <source>A calculator for mixed fractions</source>
+        <extracomment>What the program is, in --help; the same words as the desktop entry&apos;s comment in your language.</extracomment>
         <translation>Una calculadora de fracciones mixtas</translation>
     </message>
     <message>
@@ -109,7 +114,7 @@
     <name>Descriptions</name>
     <message>
         <source>Type digits; Enter moves to the next box</source>
-        <translation>Escriba dígitos; Intro pasa a la casilla siguiente</translation>
+        <translation>Escriba dígitos; Intro pasa al campo siguiente</translation>
     </message>
     <message>
         <source>first number, whole part</source>
@@ -145,10 +150,11 @@
     </message>
     <message>
         <source>Type digits; Enter calculates</source>
-        <translation>Escriba dígitos; Intro calcula</translation>
+        <translation>Escriba dígitos; Intro realiza el cálculo</translation>
     </message>
     <message>
         <source>equals</source>
+        <extracomment>The name a screen reader gives the = sign between the numbers and the result.</extracomment>
         <translation>igual a</translation>
     </message>
     <message>
@@ -173,6 +179,7 @@
     </message>
     <message>
         <source>add</source>
+        <extracomment>The name a screen reader gives the + button, also said after &quot;operation: &quot; once it is chosen: a word that reads well in both places (a noun such as &quot;Addition&quot; in many languages).</extracomment>
         <translation>suma</translation>
     </message>
     <message>
@@ -181,6 +188,7 @@
     </message>
     <message>
         <source>subtract</source>
+        <extracomment>The name of the - button, also said after &quot;operation: &quot;.</extracomment>
         <translation>resta</translation>
     </message>
     <message>
@@ -189,6 +197,7 @@
     </message>
     <message>
         <source>multiply</source>
+        <extracomment>The name of the x button, also said after &quot;operation: &quot;.</extracomment>
         <translation>multiplicación</translation>
     </message>
     <message>
@@ -197,6 +206,7 @@
     </message>
     <message>
         <source>divide</source>
+        <extracomment>The name of the / button, also said after &quot;operation: &quot;.</extracomment>
         <translation>división</translation>
     </message>
     <message>
@@ -209,7 +219,8 @@
     </message>
     <message>
         <source>Empty every box (Alt+N)</source>
-        <translation>Vaciar todas las casillas (Alt+N)</translation>
+        <extracomment>The New button&apos;s description and tooltip: name the access key of its caption (&quot;&amp;New&quot;) in your language.</extracomment>
+        <translation>Vaciar todos los campos (Alt+N)</translation>
     </message>
     <message>
         <source>Calculate</source>
@@ -217,6 +228,7 @@
     </message>
     <message>
         <source>Show the result (Alt+C)</source>
+        <extracomment>The Calculate button&apos;s description and tooltip: name the access key of its caption (&quot;&amp;Calculate&quot;) in your language.</extracomment>
         <translation>Mostrar el resultado (Alt+C)</translation>
     </message>
     <message>
@@ -226,7 +238,7 @@
     <message>
         <source>Calculator for mixed fractions. The context-menu key or Shift+F10 gives the focused box or button its next colour, %1 the window background, %2 the operator sign and %3 the equals sign.</source>
         <extracomment>%1, %2 and %3 are the keys that recolour the window background, the operator sign and the equals sign (Keys: Alt+W, Alt+O and Alt+E).</extracomment>
-        <translation>Calculadora de fracciones mixtas. La tecla de menú contextual o Mayús+F10 da el color siguiente a la casilla o el botón que tiene el foco; %1 hace lo mismo con el fondo de la ventana, %2 con el signo de operación y %3 con el signo igual.</translation>
+        <translation>Calculadora de fracciones mixtas. La tecla de menú contextual o Mayús+F10 da el color siguiente al campo o el botón que tiene el foco; %1 hace lo mismo con el fondo de la ventana, %2 con el signo de operación y %3 con el signo igual.</translation>
     </message>
     <message>
         <source>window background</source>
@@ -239,6 +251,26 @@
     <message>
         <source>equals sign</source>
         <translation>signo igual</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <extracomment>The tooltip of the + button.</extracomment>
+        <translation>Sumar</translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <extracomment>The tooltip of the - button.</extracomment>
+        <translation>Restar</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <extracomment>The tooltip of the x button.</extracomment>
+        <translation>Multiplicar</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <extracomment>The tooltip of the / button.</extracomment>
+        <translation>Dividir</translation>
     </message>
 </context>
 <context>
@@ -263,10 +295,12 @@
     <name>Messages</name>
     <message>
         <source>Fractions missing</source>
+        <extracomment>The message when Calculate is pressed with a numerator or a denominator box empty.</extracomment>
         <translation>Faltan fracciones</translation>
     </message>
     <message>
         <source>Overflow</source>
+        <extracomment>An error&apos;s name, which a message box shows after its number and two spaces (&quot;11 Division by zero&quot;). A number too large is told by the sentence &quot;Sorry that number is to big for me.&quot; instead of this name.</extracomment>
         <translation>Desbordamiento</translation>
     </message>
     <message>
@@ -283,6 +317,7 @@
     </message>
     <message>
         <source>Sorry that number is to big for me.</source>
+        <extracomment>The message when a number grows past what the calculator holds. &quot;to big&quot; is a typing error kept on purpose in English, where users know the message by it; translate the meaning, correctly spelt.</extracomment>
         <translation>Lo siento, ese número es demasiado grande para mí.</translation>
     </message>
 </context>
@@ -290,90 +325,112 @@
     <name>SaveFailure</name>
     <message>
         <source>%1 is a folder, not a file.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path, where a folder stands.</extracomment>
         <translation>%1 es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <source>%1 is a file, not a folder.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is a path where the settings folder (or a folder above it) should be.</extracomment>
         <translation>%1 es un archivo, no una carpeta.</translation>
     </message>
     <message>
         <source>the folder %1 could not be created.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
         <translation>no se pudo crear la carpeta %1.</translation>
     </message>
     <message>
         <source>%1 is a pipe or a device, not a file.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path; a pipe is a named pipe (FIFO).</extracomment>
         <translation>%1 es una tubería o un dispositivo, no un archivo.</translation>
     </message>
     <message>
         <source>%1 is read-only.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path.</extracomment>
         <translation>%1 es de solo lectura.</translation>
     </message>
     <message>
         <source>the settings file %1 is locked by another program.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path.</extracomment>
         <translation>el archivo de configuración %1 está bloqueado por otro programa.</translation>
     </message>
     <message>
         <source>the lock file %1 is a folder, not a file.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the path of the lock file taken while the settings file is written.</extracomment>
         <translation>el archivo de bloqueo %1 es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <source>the lock file %1 is a pipe or a device, not a file.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the lock file&apos;s path.</extracomment>
         <translation>el archivo de bloqueo %1 es una tubería o un dispositivo, no un archivo.</translation>
     </message>
     <message>
         <source>the lock file %1 is a link to %3, which does not exist.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the lock file&apos;s path, a symbolic link; %3 is the path the link names, where nothing exists.</extracomment>
         <translation>el archivo de bloqueo %1 es un enlace a %3, que no existe.</translation>
     </message>
     <message>
         <source>the lock file %1 could not be removed: %2.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the path of a lock file left behind; %2 is the system&apos;s reason, as strerror gives it (&quot;Permission denied&quot;).</extracomment>
         <translation>no se pudo eliminar el archivo de bloqueo %1: %2.</translation>
     </message>
     <message>
         <source>the lock file %1 could not be created: %2.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the lock file&apos;s path; %2 is the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
         <translation>no se pudo crear el archivo de bloqueo %1: %2.</translation>
     </message>
     <message>
         <source>the value of %1 cannot be stored in a settings file.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the name of a setting (&quot;Text1(0)&quot;) whose value a settings file cannot hold.</extracomment>
         <translation>el valor de %1 no se puede guardar en un archivo de configuración.</translation>
     </message>
     <message>
         <source>%1 could not be read: %2.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path; %2 is the system&apos;s reason (&quot;Input/output error&quot;).</extracomment>
         <translation>no se pudo leer %1: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be read as settings and could not be kept aside: %2.</source>
-        <translation>%1 no se puede leer como configuración y no se pudo apartar: %2.</translation>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path: its content is not settings, and it could not be renamed out of the way so as to keep it; %2 is the system&apos;s reason.</extracomment>
+        <translation>%1 no contiene una configuración legible y no se pudo apartar: %2.</translation>
     </message>
     <message>
         <source>%1 could not be given back to its owner: %2.</source>
-        <translation>no se pudo devolver %1 a su propietario: %2.</translation>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path: written anew by the administrator, it could not be given the owner the file had before; %2 is the system&apos;s reason.</extracomment>
+        <translation>no se pudo conservar el propietario de %1: %2.</translation>
     </message>
     <message>
         <source>%1 could not be written.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path.</extracomment>
         <translation>no se pudo escribir %1.</translation>
     </message>
     <message>
         <source>%1 could not be written; the disk may be full.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path.</extracomment>
         <translation>no se pudo escribir %1; puede que el disco esté lleno.</translation>
     </message>
     <message>
         <source>the folder %1 is read-only.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
         <translation>la carpeta %1 es de solo lectura.</translation>
     </message>
     <message>
         <source>the folder %1 is on a read-only file system.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
         <translation>la carpeta %1 está en un sistema de archivos de solo lectura.</translation>
     </message>
     <message>
         <source>the folder %1 does not exist.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
         <translation>la carpeta %1 no existe.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path; %2 is the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
         <translation>no se pudo escribir %1: %2.</translation>
     </message>
     <message>
         <source>The colours could not be saved: %1</source>
+        <extracomment>Shown as the window closes. %1 is one of the other sentences of this context, which says why (&quot;the folder /home/ann/.config/Vorlix is read-only.&quot;); it starts with a small letter in English and ends with its own full stop.</extracomment>
         <translation>No se pudieron guardar los colores: %1</translation>
     </message>
 </context>
@@ -381,30 +438,45 @@
     <name>SpokenPhrases</name>
     <message>
         <source>operation: %1</source>
+        <extracomment>The operator sign&apos;s name for a screen reader: %1 is the chosen operator button&apos;s name (&quot;add&quot;, &quot;subtract&quot;, &quot;multiply&quot; or &quot;divide&quot;).</extracomment>
         <translation>operación: %1</translation>
     </message>
     <message>
         <source>result: %1</source>
+        <extracomment>The result a screen reader speaks when it is a whole number (%1).</extracomment>
         <translation>resultado: %1</translation>
     </message>
     <message>
         <source>every box is empty; %1</source>
-        <translation>todas las casillas están vacías; %1</translation>
+        <extracomment>Said after New has emptied every box: %1 is the name of the box that now has the focus (&quot;first number, numerator&quot;).</extracomment>
+        <translation>todos los campos están vacíos; %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>An element of the window (%1) and the colour it has just been given (%2): &quot;first number, numerator: yellow&quot;.</extracomment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>result: %1 over %2</source>
+        <extracomment>The result a screen reader speaks when it is a fraction alone: %1 is the numerator and %2 the denominator (&quot;result: 5 over 6&quot;). Say the fraction in words, as it is read aloud, in the order your language names its parts; a speech synthesiser reads &quot;5/6&quot; wrongly.</extracomment>
+        <translation>resultado: %1 sobre %2</translation>
+    </message>
+    <message>
+        <source>result: %1 and %2 over %3</source>
+        <extracomment>The result a screen reader speaks as a mixed number: %1 is the whole part, %2 the numerator and %3 the denominator (&quot;result: 3 and 5 over 6&quot;). Say it in words, as it is read aloud, in the order your language names the parts.</extracomment>
+        <translation>resultado: %1 y %2 sobre %3</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>&amp;New</source>
+        <extracomment>A button&apos;s caption; &amp; marks its access key (Alt and the letter), which no other caption nor recolouring key of your language may use. Where captions have no Latin letters, the key follows in brackets (&quot;新建(&amp;N)&quot;). The tooltip names the same key.</extracomment>
         <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
+        <extracomment>A button&apos;s caption, with its access key after &amp;; see &quot;&amp;New&quot;.</extracomment>
         <translation>&amp;Calcular</translation>
     </message>
     <message>

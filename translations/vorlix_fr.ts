@@ -52,26 +52,31 @@
     </message>
     <message>
         <source>unknown option &apos;%1&apos;; see &apos;vorlix --help&apos;.</source>
-        <translation>option inconnue « %1 » ; voir « vorlix --help ».</translation>
+        <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the option as typed (&quot;--bogus&quot;); use your language&apos;s quotation marks.</extracomment>
+        <translation>option inconnue «&#xa0;%1&#xa0;»&#xa0;; consultez «&#xa0;vorlix --help&#xa0;».</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; see &apos;vorlix --help&apos;.</source>
-        <translation>argument inattendu « %1 » ; voir « vorlix --help ».</translation>
+        <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the word as typed that is no option; use your language&apos;s quotation marks.</extracomment>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»&#xa0;; consultez «&#xa0;vorlix --help&#xa0;».</translation>
     </message>
     <message>
         <source>cannot write the help: %1</source>
-        <translation>impossible d’écrire l’aide : %1</translation>
+        <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the system&apos;s reason, as strerror gives it (&quot;No space left on device&quot;).</extracomment>
+        <translation>impossible d’écrire l’aide&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot write the version: %1</source>
-        <translation>impossible d’écrire la version : %1</translation>
+        <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the system&apos;s reason (&quot;No space left on device&quot;).</extracomment>
+        <translation>impossible d’écrire la version&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
-        <translation>impossible d’ouvrir un affichage : ni DISPLAY ni WAYLAND_DISPLAY n’est défini.</translation>
+        <translation>impossible d’ouvrir un affichage&#xa0;: ni DISPLAY ni WAYLAND_DISPLAY n’est défini.</translation>
     </message>
     <message>
         <source>A calculator for mixed fractions</source>
+        <extracomment>What the program is, in --help; the same words as the desktop entry&apos;s comment in your language.</extracomment>
         <translation>Une calculatrice de fractions mixtes</translation>
     </message>
     <message>
@@ -109,7 +114,7 @@
     <name>Descriptions</name>
     <message>
         <source>Type digits; Enter moves to the next box</source>
-        <translation>Saisissez des chiffres ; Entrée passe à la case suivante</translation>
+        <translation>Saisissez des chiffres&#xa0;; Entrée passe au champ suivant</translation>
     </message>
     <message>
         <source>first number, whole part</source>
@@ -125,7 +130,7 @@
     </message>
     <message>
         <source>The operation Calculate applies</source>
-        <translation>L’opération qu’effectue « Calculer »</translation>
+        <translation>L’opération qu’effectue «&#xa0;Calculer&#xa0;»</translation>
     </message>
     <message>
         <source>second number, whole part</source>
@@ -145,10 +150,11 @@
     </message>
     <message>
         <source>Type digits; Enter calculates</source>
-        <translation>Saisissez des chiffres ; Entrée lance le calcul</translation>
+        <translation>Saisissez des chiffres&#xa0;; Entrée lance le calcul</translation>
     </message>
     <message>
         <source>equals</source>
+        <extracomment>The name a screen reader gives the = sign between the numbers and the result.</extracomment>
         <translation>égale</translation>
     </message>
     <message>
@@ -173,6 +179,7 @@
     </message>
     <message>
         <source>add</source>
+        <extracomment>The name a screen reader gives the + button, also said after &quot;operation: &quot; once it is chosen: a word that reads well in both places (a noun such as &quot;Addition&quot; in many languages).</extracomment>
         <translation>addition</translation>
     </message>
     <message>
@@ -181,6 +188,7 @@
     </message>
     <message>
         <source>subtract</source>
+        <extracomment>The name of the - button, also said after &quot;operation: &quot;.</extracomment>
         <translation>soustraction</translation>
     </message>
     <message>
@@ -189,6 +197,7 @@
     </message>
     <message>
         <source>multiply</source>
+        <extracomment>The name of the x button, also said after &quot;operation: &quot;.</extracomment>
         <translation>multiplication</translation>
     </message>
     <message>
@@ -197,6 +206,7 @@
     </message>
     <message>
         <source>divide</source>
+        <extracomment>The name of the / button, also said after &quot;operation: &quot;.</extracomment>
         <translation>division</translation>
     </message>
     <message>
@@ -209,7 +219,8 @@
     </message>
     <message>
         <source>Empty every box (Alt+N)</source>
-        <translation>Vider toutes les cases (Alt+N)</translation>
+        <extracomment>The New button&apos;s description and tooltip: name the access key of its caption (&quot;&amp;New&quot;) in your language.</extracomment>
+        <translation>Vider tous les champs (Alt+N)</translation>
     </message>
     <message>
         <source>Calculate</source>
@@ -217,6 +228,7 @@
     </message>
     <message>
         <source>Show the result (Alt+C)</source>
+        <extracomment>The Calculate button&apos;s description and tooltip: name the access key of its caption (&quot;&amp;Calculate&quot;) in your language.</extracomment>
         <translation>Afficher le résultat (Alt+C)</translation>
     </message>
     <message>
@@ -226,7 +238,7 @@
     <message>
         <source>Calculator for mixed fractions. The context-menu key or Shift+F10 gives the focused box or button its next colour, %1 the window background, %2 the operator sign and %3 the equals sign.</source>
         <extracomment>%1, %2 and %3 are the keys that recolour the window background, the operator sign and the equals sign (Keys: Alt+W, Alt+O and Alt+E).</extracomment>
-        <translation>Calculatrice de fractions mixtes. La touche de menu contextuel ou Maj+F10 donne sa couleur suivante à la case ou au bouton qui a le focus, %1 au fond de la fenêtre, %2 au signe d’opération et %3 au signe égal.</translation>
+        <translation>Calculatrice de fractions mixtes. La touche de menu contextuel ou Maj+F10 donne sa couleur suivante au champ ou au bouton qui a le focus, %1 au fond de la fenêtre, %2 au signe d’opération et %3 au signe égal.</translation>
     </message>
     <message>
         <source>window background</source>
@@ -239,6 +251,26 @@
     <message>
         <source>equals sign</source>
         <translation>signe égal</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <extracomment>The tooltip of the + button.</extracomment>
+        <translation>Additionner</translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <extracomment>The tooltip of the - button.</extracomment>
+        <translation>Soustraire</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <extracomment>The tooltip of the x button.</extracomment>
+        <translation>Multiplier</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <extracomment>The tooltip of the / button.</extracomment>
+        <translation>Diviser</translation>
     </message>
 </context>
 <context>
@@ -263,10 +295,12 @@
     <name>Messages</name>
     <message>
         <source>Fractions missing</source>
+        <extracomment>The message when Calculate is pressed with a numerator or a denominator box empty.</extracomment>
         <translation>Fractions manquantes</translation>
     </message>
     <message>
         <source>Overflow</source>
+        <extracomment>An error&apos;s name, which a message box shows after its number and two spaces (&quot;11 Division by zero&quot;). A number too large is told by the sentence &quot;Sorry that number is to big for me.&quot; instead of this name.</extracomment>
         <translation>Dépassement de capacité</translation>
     </message>
     <message>
@@ -275,7 +309,7 @@
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation>Type incompatible</translation>
+        <translation>Incompatibilité de type</translation>
     </message>
     <message>
         <source>Unknown error</source>
@@ -283,6 +317,7 @@
     </message>
     <message>
         <source>Sorry that number is to big for me.</source>
+        <extracomment>The message when a number grows past what the calculator holds. &quot;to big&quot; is a typing error kept on purpose in English, where users know the message by it; translate the meaning, correctly spelt.</extracomment>
         <translation>Désolé, ce nombre est trop grand pour moi.</translation>
     </message>
 </context>
@@ -290,121 +325,158 @@
     <name>SaveFailure</name>
     <message>
         <source>%1 is a folder, not a file.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path, where a folder stands.</extracomment>
         <translation>%1 est un dossier, pas un fichier.</translation>
     </message>
     <message>
         <source>%1 is a file, not a folder.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is a path where the settings folder (or a folder above it) should be.</extracomment>
         <translation>%1 est un fichier, pas un dossier.</translation>
     </message>
     <message>
         <source>the folder %1 could not be created.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
         <translation>le dossier %1 n’a pas pu être créé.</translation>
     </message>
     <message>
         <source>%1 is a pipe or a device, not a file.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path; a pipe is a named pipe (FIFO).</extracomment>
         <translation>%1 est un tube ou un périphérique, pas un fichier.</translation>
     </message>
     <message>
         <source>%1 is read-only.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path.</extracomment>
         <translation>%1 est en lecture seule.</translation>
     </message>
     <message>
         <source>the settings file %1 is locked by another program.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path.</extracomment>
         <translation>le fichier de paramètres %1 est verrouillé par un autre programme.</translation>
     </message>
     <message>
         <source>the lock file %1 is a folder, not a file.</source>
-        <translation>le fichier de verrou %1 est un dossier, pas un fichier.</translation>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the path of the lock file taken while the settings file is written.</extracomment>
+        <translation>le fichier de verrouillage %1 est un dossier, pas un fichier.</translation>
     </message>
     <message>
         <source>the lock file %1 is a pipe or a device, not a file.</source>
-        <translation>le fichier de verrou %1 est un tube ou un périphérique, pas un fichier.</translation>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the lock file&apos;s path.</extracomment>
+        <translation>le fichier de verrouillage %1 est un tube ou un périphérique, pas un fichier.</translation>
     </message>
     <message>
         <source>the lock file %1 is a link to %3, which does not exist.</source>
-        <translation>le fichier de verrou %1 est un lien vers %3, qui n’existe pas.</translation>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the lock file&apos;s path, a symbolic link; %3 is the path the link names, where nothing exists.</extracomment>
+        <translation>le fichier de verrouillage %1 est un lien vers %3, qui n’existe pas.</translation>
     </message>
     <message>
         <source>the lock file %1 could not be removed: %2.</source>
-        <translation>le fichier de verrou %1 n’a pas pu être supprimé : %2.</translation>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the path of a lock file left behind; %2 is the system&apos;s reason, as strerror gives it (&quot;Permission denied&quot;).</extracomment>
+        <translation>le fichier de verrouillage %1 n’a pas pu être supprimé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>the lock file %1 could not be created: %2.</source>
-        <translation>le fichier de verrou %1 n’a pas pu être créé : %2.</translation>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the lock file&apos;s path; %2 is the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
+        <translation>le fichier de verrouillage %1 n’a pas pu être créé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>the value of %1 cannot be stored in a settings file.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the name of a setting (&quot;Text1(0)&quot;) whose value a settings file cannot hold.</extracomment>
         <translation>la valeur de %1 ne peut pas être enregistrée dans un fichier de paramètres.</translation>
     </message>
     <message>
         <source>%1 could not be read: %2.</source>
-        <translation>%1 n’a pas pu être lu : %2.</translation>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path; %2 is the system&apos;s reason (&quot;Input/output error&quot;).</extracomment>
+        <translation>%1 n’a pas pu être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be read as settings and could not be kept aside: %2.</source>
-        <translation>%1 ne peut pas être lu comme paramètres et n’a pas pu être mis de côté : %2.</translation>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path: its content is not settings, and it could not be renamed out of the way so as to keep it; %2 is the system&apos;s reason.</extracomment>
+        <translation>%1 ne contient pas de paramètres lisibles et n’a pas pu être mis de côté&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 could not be given back to its owner: %2.</source>
-        <translation>%1 n’a pas pu être rendu à son propriétaire : %2.</translation>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path: written anew by the administrator, it could not be given the owner the file had before; %2 is the system&apos;s reason.</extracomment>
+        <translation>impossible de conserver le propriétaire de %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 could not be written.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path.</extracomment>
         <translation>%1 n’a pas pu être écrit.</translation>
     </message>
     <message>
         <source>%1 could not be written; the disk may be full.</source>
-        <translation>%1 n’a pas pu être écrit ; le disque est peut-être plein.</translation>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path.</extracomment>
+        <translation>%1 n’a pas pu être écrit&#xa0;; le disque est peut-être plein.</translation>
     </message>
     <message>
         <source>the folder %1 is read-only.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
         <translation>le dossier %1 est en lecture seule.</translation>
     </message>
     <message>
         <source>the folder %1 is on a read-only file system.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
         <translation>le dossier %1 se trouve sur un système de fichiers en lecture seule.</translation>
     </message>
     <message>
         <source>the folder %1 does not exist.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
         <translation>le dossier %1 n’existe pas.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2.</source>
-        <translation>%1 n’a pas pu être écrit : %2.</translation>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path; %2 is the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
+        <translation>%1 n’a pas pu être écrit&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The colours could not be saved: %1</source>
-        <translation>Les couleurs n’ont pas pu être enregistrées : %1</translation>
+        <extracomment>Shown as the window closes. %1 is one of the other sentences of this context, which says why (&quot;the folder /home/ann/.config/Vorlix is read-only.&quot;); it starts with a small letter in English and ends with its own full stop.</extracomment>
+        <translation>Les couleurs n’ont pas pu être enregistrées&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>SpokenPhrases</name>
     <message>
         <source>operation: %1</source>
-        <translation>opération : %1</translation>
+        <extracomment>The operator sign&apos;s name for a screen reader: %1 is the chosen operator button&apos;s name (&quot;add&quot;, &quot;subtract&quot;, &quot;multiply&quot; or &quot;divide&quot;).</extracomment>
+        <translation>opération&#xa0;: %1</translation>
     </message>
     <message>
         <source>result: %1</source>
-        <translation>résultat : %1</translation>
+        <extracomment>The result a screen reader speaks when it is a whole number (%1).</extracomment>
+        <translation>résultat&#xa0;: %1</translation>
     </message>
     <message>
         <source>every box is empty; %1</source>
-        <translation>toutes les cases sont vides ; %1</translation>
+        <extracomment>Said after New has emptied every box: %1 is the name of the box that now has the focus (&quot;first number, numerator&quot;).</extracomment>
+        <translation>tous les champs sont vides&#xa0;; %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>An element of the window (%1) and the colour it has just been given (%2): &quot;first number, numerator: yellow&quot;.</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>result: %1 over %2</source>
+        <extracomment>The result a screen reader speaks when it is a fraction alone: %1 is the numerator and %2 the denominator (&quot;result: 5 over 6&quot;). Say the fraction in words, as it is read aloud, in the order your language names its parts; a speech synthesiser reads &quot;5/6&quot; wrongly.</extracomment>
+        <translation>résultat&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>result: %1 and %2 over %3</source>
+        <extracomment>The result a screen reader speaks as a mixed number: %1 is the whole part, %2 the numerator and %3 the denominator (&quot;result: 3 and 5 over 6&quot;). Say it in words, as it is read aloud, in the order your language names the parts.</extracomment>
+        <translation>résultat&#xa0;: %1 et %2 sur %3</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>&amp;New</source>
+        <extracomment>A button&apos;s caption; &amp; marks its access key (Alt and the letter), which no other caption nor recolouring key of your language may use. Where captions have no Latin letters, the key follows in brackets (&quot;新建(&amp;N)&quot;). The tooltip names the same key.</extracomment>
         <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
+        <extracomment>A button&apos;s caption, with its access key after &amp;; see &quot;&amp;New&quot;.</extracomment>
         <translation>&amp;Calculer</translation>
     </message>
     <message>

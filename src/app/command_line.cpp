@@ -134,17 +134,26 @@ std::optional<int> answerCommandLine(int argc, char** argv) {
   const Reading reading = read({argv, static_cast<std::size_t>(argc)});
   if (const auto refused = reading.refused) {
     const bool option = refused->starts_with('-') && refused->size() > 1;
-    complain(platform::translated(
-        option ? translatable("CommandLine", "unknown option '%1'; see 'vorlix --help'.")
-               : translatable("CommandLine", "unexpected argument '%1'; see 'vorlix --help'."),
-        {*refused}));
+    //: On standard error, after "vorlix: ". %1 is the option as typed
+    //: ("--bogus"); use your language's quotation marks.
+    const Translatable unknown =
+        translatable("CommandLine", "unknown option '%1'; see 'vorlix --help'.");
+    //: On standard error, after "vorlix: ". %1 is the word as typed that is
+    //: no option; use your language's quotation marks.
+    const Translatable unexpected =
+        translatable("CommandLine", "unexpected argument '%1'; see 'vorlix --help'.");
+    complain(platform::translated(option ? unknown : unexpected, {*refused}));
     return kUnknownOption;
   }
   switch (reading.request) {
     case Request::Help:
+      //: On standard error, after "vorlix: ". %1 is the system's reason, as
+      //: strerror gives it ("No space left on device").
       return print(helpText(argc, argv), translatable("CommandLine", "cannot write the help: %1"));
     case Request::Version:
       return print(std::string(identity::kName) + ' ' + std::string(identity::kVersion) + '\n',
+                   //: On standard error, after "vorlix: ". %1 is the system's
+                   //: reason ("No space left on device").
                    translatable("CommandLine", "cannot write the version: %1"));
     case Request::Start:
       break;

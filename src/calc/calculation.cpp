@@ -20,6 +20,8 @@ struct Operation {
 constexpr std::array kOperations{Operation{"+", sum}, Operation{"-", difference},
                                  Operation{"x", product}, Operation{"/", quotient}};
 
+//: The message when Calculate is pressed with a numerator or a denominator
+//: box empty.
 constexpr Translatable kFractionsMissing = translatable("Messages", "Fractions missing");
 
 bool fractionsMissing(const CalculationInput& input) {

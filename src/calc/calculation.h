@@ -40,6 +40,6 @@ struct Outcome {
 // denominators first, then the whole parts), folds each positive whole part
 // into its numerator and applies the operation. The first failing step
 // decides the message, in `language`; nothing after it runs.
-Outcome calculate(const CalculationInput& input, const Language& language = english());
+Outcome calculate(const CalculationInput& input, const Language& language);
 
 }  // namespace vorlix::calc

@@ -13,6 +13,9 @@ struct ErrorText {
 };
 
 constexpr std::array kDescriptions{
+    //: An error's name, which a message box shows after its number and two
+    //: spaces ("11  Division by zero"). A number too large is told by the
+    //: sentence "Sorry that number is to big for me." instead of this name.
     ErrorText{ErrorCode::Overflow, translatable("Messages", "Overflow")},
     ErrorText{ErrorCode::DivisionByZero, translatable("Messages", "Division by zero")},
     ErrorText{ErrorCode::TypeMismatch, translatable("Messages", "Type mismatch")},
@@ -20,6 +23,9 @@ constexpr std::array kDescriptions{
 
 constexpr Translatable kUnknown = translatable("Messages", "Unknown error");
 // Overflow is the one error told in a sentence of its own.
+//: The message when a number grows past what the calculator holds. "to big"
+//: is a typing error kept on purpose in English, where users know the
+//: message by it; translate the meaning, correctly spelt.
 constexpr Translatable kTooBig = translatable("Messages", "Sorry that number is to big for me.");
 
 Translatable describing(ErrorCode code) {

@@ -19,7 +19,7 @@ enum class ErrorCode : std::int16_t {
 
 // The one mapping from an error to the text of its message box: the number
 // and two spaces before the description, in the user's language.
-std::string userMessage(ErrorCode code, const Language& language = english());
+std::string userMessage(ErrorCode code, const Language& language);
 
 // Raising one abandons the calculation up to the command's error handler.
 class RunTimeError : public std::runtime_error {

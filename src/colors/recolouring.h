@@ -18,7 +18,7 @@ namespace vorlix::colors {
 // is announced, in `language`, as the element and its new colour.
 class Recolouring {
  public:
-  explicit Recolouring(window::WindowModel& window, const Language& language = english())
+  explicit Recolouring(window::WindowModel& window, const Language& language)
       : window_(window), language_(language) {}
   Recolouring(const Recolouring&) = delete;
   Recolouring& operator=(const Recolouring&) = delete;

@@ -67,6 +67,10 @@ void saveColours(const window::WindowModel& window, settings::SettingsStore& sto
 
 std::string saveFailureMessage(const settings::SettingsWriteError& error,
                                const Language& language) {
+  //: Shown as the window closes. %1 is one of the other sentences of this
+  //: context, which says why ("the folder /home/ann/.config/Vorlix is
+  //: read-only."); it starts with a small letter in English and ends
+  //: with its own full stop.
   return filledIn(language.text(translatable("SaveFailure", "The colours could not be saved: %1")),
                   {error.inWords(language)});
 }

@@ -39,7 +39,6 @@ void saveColours(const window::WindowModel& window, settings::SettingsStore& sto
 std::optional<window::Colour> parseStoredColour(std::string_view text);
 
 // What the user is told, in `language`, when the colours could not be saved.
-std::string saveFailureMessage(const settings::SettingsWriteError& error,
-                               const Language& language = english());
+std::string saveFailureMessage(const settings::SettingsWriteError& error, const Language& language);
 
 }  // namespace vorlix::colors

@@ -2,6 +2,7 @@
 #include "platform/user_language.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -23,8 +24,9 @@ bool messagesInC() {
   return true;
 }
 
-bool isEnglish(const QLocale& locale) {
-  return locale.language() == QLocale::English || locale.language() == QLocale::C;
+// The name a file of translations/ gives its language: "de", "pt_BR".
+QString languageOfFile(const QString& path) {
+  return QFileInfo(path).completeBaseName().section(QLatin1Char('_'), 1);
 }
 
 }  // namespace
@@ -32,10 +34,14 @@ bool isEnglish(const QLocale& locale) {
 QtLanguage::QtLanguage(const QStringList& uiLanguages) {
   for (const QString& uiLanguage : uiLanguages) {
     const QLocale locale(uiLanguage);
-    if (isEnglish(locale)) return;
+    // Qt gives a name it does not know ("xx") the C locale; gettext skips
+    // such an entry of LANGUAGE, and so does Vorlix.
+    if (locale.language() == QLocale::C) continue;
+    if (locale.language() == QLocale::English) return;
     // "vorlix_de_DE", then "vorlix_de".
     if (translator_.load(QStringLiteral("vorlix_") + locale.name(), kTranslations)) {
-      name_ = QLocale::languageToCode(locale.language());
+      name_ = languageOfFile(translator_.filePath());
+      locale_ = locale;
       return;
     }
   }
@@ -60,14 +66,16 @@ std::string translated(Translatable english, std::initializer_list<std::string_v
   return filledIn(userLanguage().text(english), words);
 }
 
+bool loadQtTexts(QTranslator& translator, const QLocale& locale) {
+  return translator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
 void translateQtTexts() {
-  const QString name = userLanguage().name();
-  if (name.isEmpty()) return;
+  const QtLanguage& language = userLanguage();
+  if (language.isEnglish()) return;
   auto* qtTexts = new QTranslator(QCoreApplication::instance());
-  if (qtTexts->load(QStringLiteral("qtbase_") + name,
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QCoreApplication::installTranslator(qtTexts);
-  }
+  if (loadQtTexts(*qtTexts, language.locale())) QCoreApplication::installTranslator(qtTexts);
 }
 
 }  // namespace vorlix::platform

@@ -19,8 +19,7 @@ enum class KeyVerdict { Pass, Cancel };
 class CalculatorCommands {
  public:
   // Messages and announcements are told in `language`.
-  CalculatorCommands(WindowModel& window, MessageBox& messages,
-                     const Language& language = english())
+  CalculatorCommands(WindowModel& window, MessageBox& messages, const Language& language)
       : window_(window), messages_(messages), language_(language) {}
   CalculatorCommands(const CalculatorCommands&) = delete;
   CalculatorCommands& operator=(const CalculatorCommands&) = delete;

@@ -42,6 +42,8 @@ constexpr std::array kDescriptions{
               kTypeDigits),
     described(SecondDenominator, translatable("Descriptions", "second number, denominator"),
               translatable("Descriptions", "Type digits; Enter calculates")),
+    //: The name a screen reader gives the = sign between the numbers and
+    //: the result.
     described(EqualsLabel, translatable("Descriptions", "equals"), kNone),
     described(ResultWhole, translatable("Descriptions", "result, whole part"),
               translatable("Descriptions", "Shown when the result has a whole part")),
@@ -49,22 +51,42 @@ constexpr std::array kDescriptions{
               translatable("Descriptions", "Shown when the result has a fraction")),
     described(ResultDenominator, translatable("Descriptions", "result, denominator"),
               translatable("Descriptions", "Shown when the result has a fraction")),
-    described(AddButton, translatable("Descriptions", "add"),
-              translatable("Descriptions", "Choose addition"), translatable("Descriptions", "add")),
-    described(SubtractButton, translatable("Descriptions", "subtract"),
+    // An operator button's name is spoken on its own ("add") and fills the
+    // operator sign's name ("operation: add"); its tooltip is a text of its
+    // own, written as a tooltip is.
+    described(AddButton,
+              //: The name a screen reader gives the + button, also said after
+              //: "operation: " once it is chosen: a word that reads well in both
+              //: places (a noun such as "Addition" in many languages).
+              translatable("Descriptions", "add"), translatable("Descriptions", "Choose addition"),
+              //: The tooltip of the + button.
+              translatable("Descriptions", "Add")),
+    described(SubtractButton,
+              //: The name of the - button, also said after "operation: ".
+              translatable("Descriptions", "subtract"),
               translatable("Descriptions", "Choose subtraction"),
-              translatable("Descriptions", "subtract")),
-    described(MultiplyButton, translatable("Descriptions", "multiply"),
+              //: The tooltip of the - button.
+              translatable("Descriptions", "Subtract")),
+    described(MultiplyButton,
+              //: The name of the x button, also said after "operation: ".
+              translatable("Descriptions", "multiply"),
               translatable("Descriptions", "Choose multiplication"),
-              translatable("Descriptions", "multiply")),
-    described(DivideButton, translatable("Descriptions", "divide"),
+              //: The tooltip of the x button.
+              translatable("Descriptions", "Multiply")),
+    described(DivideButton,
+              //: The name of the / button, also said after "operation: ".
+              translatable("Descriptions", "divide"),
               translatable("Descriptions", "Choose division"),
-              translatable("Descriptions", "divide")),
-    // The access keys named here are those of the captions in each language.
+              //: The tooltip of the / button.
+              translatable("Descriptions", "Divide")),
     described(NewButton, translatable("Descriptions", "New"),
+              //: The New button's description and tooltip: name the access
+              //: key of its caption ("&New") in your language.
               translatable("Descriptions", "Empty every box (Alt+N)"),
               translatable("Descriptions", "Empty every box (Alt+N)")),
     described(CalculateButton, translatable("Descriptions", "Calculate"),
+              //: The Calculate button's description and tooltip: name the
+              //: access key of its caption ("&Calculate") in your language.
               translatable("Descriptions", "Show the result (Alt+C)"),
               translatable("Descriptions", "Show the result (Alt+C)")),
     described(Copyright, kNone, translatable("Descriptions", "Copyright notice")),

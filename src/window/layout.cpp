@@ -97,8 +97,13 @@ constexpr std::array kLayout{
     operatorButton(SubtractButton, "-", {240, 960, 495, 435}, 11),
     operatorButton(MultiplyButton, "x", {240, 1560, 495, 435}, 13),
     operatorButton(DivideButton, "/", {240, 2160, 495, 375}, 14),
+    //: A button's caption; & marks its access key (Alt and the letter),
+    //: which no other caption nor recolouring key of your language may
+    //: use. Where captions have no Latin letters, the key follows in
+    //: brackets ("新建(&N)"). The tooltip names the same key.
     button(NewButton, translatable("Window", "&New"), {1080, 1800, 2415, 615}, kOrange,
            kCommandFont, 8),
+    //: A button's caption, with its access key after &; see "&New".
     button(CalculateButton, translatable("Window", "&Calculate"), {3760, 1800, 2175, 615}, kMagenta,
            kCommandFont, 6),
     ControlLayout{.control = Copyright,

@@ -30,7 +30,7 @@ class WindowModel {
  public:
   // Every element as the layout creates it, the captions in `language`; the
   // focus in the first numerator.
-  explicit WindowModel(const Language& language = english());
+  explicit WindowModel(const Language& language);
   WindowModel(const WindowModel&) = delete;
   WindowModel& operator=(const WindowModel&) = delete;
   ~WindowModel() = default;

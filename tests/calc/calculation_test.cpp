@@ -22,7 +22,7 @@ std::ostream& operator<<(std::ostream& out, const SumCase& c) { return out << c.
 std::string shown(std::string_view written) {
   const auto sum = testing::parseSum(written);
   if (!sum) return "unreadable sum";
-  return testing::describe(calculate(sum->input()));
+  return testing::describe(calculate(sum->input(), english()));
 }
 
 class Calculation : public ::testing::TestWithParam<SumCase> {};
@@ -132,7 +132,7 @@ TEST(Calculation, BlankWholePartIsNotEmpty) {
   auto sum = testing::parseSum("1/2 + 1/2");
   ASSERT_TRUE(sum);
   sum->first.whole = " ";
-  EXPECT_EQ(testing::describe(calculate(sum->input())), kTypeMismatch);
+  EXPECT_EQ(testing::describe(calculate(sum->input(), english())), kTypeMismatch);
 }
 
 }  // namespace

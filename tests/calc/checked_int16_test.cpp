@@ -69,9 +69,9 @@ TEST(CheckedInt16, RoundedValueOutOfRangeOverflows) {
 }
 
 TEST(RunTimeErrors, MessagesAreTheUsersWords) {
-  EXPECT_EQ(userMessage(ErrorCode::Overflow), "Sorry that number is to big for me.");
-  EXPECT_EQ(userMessage(ErrorCode::DivisionByZero), "11  Division by zero");
-  EXPECT_EQ(userMessage(ErrorCode::TypeMismatch), "13  Type mismatch");
+  EXPECT_EQ(userMessage(ErrorCode::Overflow, english()), "Sorry that number is to big for me.");
+  EXPECT_EQ(userMessage(ErrorCode::DivisionByZero, english()), "11  Division by zero");
+  EXPECT_EQ(userMessage(ErrorCode::TypeMismatch, english()), "13  Type mismatch");
 }
 
 }  // namespace

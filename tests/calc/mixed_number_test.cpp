@@ -22,7 +22,7 @@ std::string shown(Fraction value) {
   try {
     return testing::describe(displayOf(toMixedNumber(value)));
   } catch (const RunTimeError& error) {
-    return testing::describe(Outcome::saying(userMessage(error.code())));
+    return testing::describe(Outcome::saying(userMessage(error.code(), english())));
   }
 }
 

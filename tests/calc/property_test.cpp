@@ -129,7 +129,7 @@ TEST(CalculationProperty, MatchesExactRationalArithmetic) {
                                            source.wholePart(),    source.wholePart()};
     const std::string op = source.op();
     const Outcome outcome =
-        calculate({{boxes[4], boxes[0], boxes[1]}, op, {boxes[5], boxes[2], boxes[3]}});
+        calculate({{boxes[4], boxes[0], boxes[1]}, op, {boxes[5], boxes[2], boxes[3]}}, english());
     const Expected expected = expectedOutcome(boxes, op);
     SCOPED_TRACE(boxes[4] + " " + boxes[0] + "/" + boxes[1] + " " + op + " " + boxes[5] + " " +
                  boxes[2] + "/" + boxes[3]);

@@ -18,8 +18,8 @@ class Recolour : public ::testing::Test {
     return window.background(element);
   }
 
-  window::WindowModel window;
-  Recolouring recolouring{window};
+  window::WindowModel window{english()};
+  Recolouring recolouring{window, english()};
 };
 
 TEST_F(Recolour, EachGroupStepsOneToEightThenZero) {

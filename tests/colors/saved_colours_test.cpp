@@ -54,7 +54,7 @@ TEST(SavedColours, ParsesPlainSignedDecimalOnly) {
 }
 
 TEST(SavedColours, FirstStartWritesEveryKeyWithItsLayoutColourAtOnce) {
-  const window::WindowModel window;
+  const window::WindowModel window{english()};
   MemoryStore store;
   saveColours(window, store);
   EXPECT_EQ(store.writes, 1);
@@ -73,7 +73,7 @@ TEST(SavedColours, EachKeyIsRestoredOnItsOwn) {
                                            {"cmdop(1)", "16711680"},
                                            {"command1(0)", "-2147483633"},
                                            {"Label2", "65535"}};
-  window::WindowModel window;
+  window::WindowModel window{english()};
   restoreColours(window, store);
   EXPECT_EQ(window.background(Window), 65280);
   EXPECT_EQ(window.background(OperatorLabel), 255);
@@ -86,7 +86,7 @@ TEST(SavedColours, EachKeyIsRestoredOnItsOwn) {
 TEST(SavedColours, WholePartBoxesAreNeitherSavedNorRestored) {
   MemoryStore store;
   store.sections[std::string(kSection)] = {{"Text1(4)", "255"}, {"Text1(5)", "255"}};
-  window::WindowModel window;
+  window::WindowModel window{english()};
   restoreColours(window, store);
   EXPECT_EQ(window.background(FirstWhole), 65535);
   window.setBackground(SecondWhole, 65280);
@@ -96,7 +96,7 @@ TEST(SavedColours, WholePartBoxesAreNeitherSavedNorRestored) {
 
 TEST(SavedColours, AFailedSaveChangesNothingStored) {
   MemoryStore store;
-  window::WindowModel window;
+  window::WindowModel window{english()};
   saveColours(window, store);
   window.setBackground(Window, 65280);
   store.failure = "the disk is full.";
@@ -106,7 +106,8 @@ TEST(SavedColours, AFailedSaveChangesNothingStored) {
 
 TEST(SavedColours, FailureMessageSaysWhy) {
   const settings::SettingsWriteError diskFull([](const Language&) { return "the disk is full."; });
-  EXPECT_EQ(saveFailureMessage(diskFull), "The colours could not be saved: the disk is full.");
+  EXPECT_EQ(saveFailureMessage(diskFull, english()),
+            "The colours could not be saved: the disk is full.");
 }
 
 }  // namespace

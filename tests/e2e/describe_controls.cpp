@@ -34,11 +34,13 @@ const char* kindName(ControlKind kind) {
 }  // namespace
 
 int main() {
-  const vorlix::window::WindowModel fresh;
+  const vorlix::window::WindowModel fresh{vorlix::english()};
   for (const auto& layout : vorlix::window::windowLayout()) {
     if (layout.kind == ControlKind::Rectangle || layout.kind == ControlKind::Line) continue;
-    std::cout << kindName(layout.kind) << '\t' << vorlix::window::spokenName(fresh, layout.control)
-              << '\t' << vorlix::window::spokenDescription(fresh, layout.control) << '\n';
+    std::cout << kindName(layout.kind) << '\t'
+              << vorlix::window::spokenName(fresh, layout.control, vorlix::english()) << '\t'
+              << vorlix::window::spokenDescription(fresh, layout.control, vorlix::english())
+              << '\n';
   }
   return 0;
 }

@@ -16,11 +16,11 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import atspi_session  # pylint: disable=wrong-import-position
 
 # Keys, 0.3 s apart, and what Orca must then say, once.
-STEPS = (("1 Return 2 Return 1 Return 3 alt+c", "notification result: 5/6."),
+STEPS = (("1 Return 2 Return 1 Return 3 alt+c", "notification result: 5 over 6."),
          ("shift+Tab " * 6 + "space", "notification operation: divide."),
          ("alt+n", "notification every box is empty; first number, numerator."),
-         ("3 Return 4 Return 1 Return 2 Return", "notification result: 1 1/2."),
-         ("Tab", "result, whole part text. 1 selected. result: 1 1/2."),
+         ("3 Return 4 Return 1 Return 2 Return", "notification result: 1 and 1 over 2."),
+         ("Tab", "result, whole part text. 1 selected. result: 1 and 1 over 2."),
          ("shift+Tab " * 4 + "Return", "first number, denominator text. 4."),
          ("shift+Tab Menu", "notification first number, numerator: yellow."),
          ("Tab " * 6 + "shift+F10", "notification Calculate: yellow."),

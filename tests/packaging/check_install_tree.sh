@@ -8,7 +8,7 @@
 set -euo pipefail
 
 usage() {
-  echo "usage: $0 BUILD_DIR [files|icon_sizes|desktop_valid|desktop_refs|metainfo_valid|metainfo_refs|man_page|versions]..." >&2
+  echo "usage: $0 BUILD_DIR [files|icon_sizes|desktop_valid|desktop_refs|metainfo_valid|metainfo_refs|languages|man_page|versions]..." >&2
   exit 2
 }
 [ $# -ge 1 ] || usage
@@ -16,7 +16,7 @@ build="$1"
 shift
 checks=("$@")
 [ ${#checks[@]} -gt 0 ] ||
-  checks=(files icon_sizes desktop_valid desktop_refs metainfo_valid metainfo_refs man_page versions)
+  checks=(files icon_sizes desktop_valid desktop_refs metainfo_valid metainfo_refs languages man_page versions)
 
 cache="$build/CMakeCache.txt"
 [ -f "$cache" ] || { echo "FAIL: $build is not a configured build folder" >&2; exit 1; }
@@ -139,6 +139,25 @@ check_metainfo_refs() {
   [[ "${size%% *}" -ge 620 && "$(file -b "$source_dir/docs/screenshot.png")" == "PNG image data, $size,"* ]] ||
     fail "the metadata says the screenshot is '$size': $(file -b "$source_dir/docs/screenshot.png")"
   grep -q '<caption>[^<]' "$metainfo" || fail "the screenshot has no caption"
+}
+
+check_languages() {
+  # Each language of translations/ has its own words for every text of the
+  # desktop entry and the metainfo that another language translates, and
+  # software centres are told that the program speaks it.
+  local ts language key texts
+  for ts in "$source_dir"/translations/vorlix_*.ts; do
+    language="$(basename "$ts" .ts)"
+    language="${language#vorlix_}"
+    for key in $(sed -n 's/^\([A-Za-z]*\)\[[^]]*\]=.*/\1/p' "$desktop" | sort -u); do
+      grep -q "^$key\[$language\]=" "$desktop" || fail "the desktop entry has no $key[$language]"
+    done
+    texts="$(grep -cE '<(summary|p|li|caption)>' "$metainfo")"
+    [ "$(grep -cE "<(summary|p|li|caption) xml:lang=\"$language\">" "$metainfo")" = "$texts" ] ||
+      fail "the metainfo has not each of its $texts texts with xml:lang=\"$language\""
+    grep -q "<lang percentage=\"100\">$language</lang>" "$metainfo" ||
+      fail "the metainfo's <languages> does not list $language"
+  done
 }
 
 check_man_page() {

@@ -3,8 +3,9 @@
 # translations_complete.sh LUPDATE "OPTIONS" "TS_FILES" SOURCES...: each .ts
 # file is what lupdate makes of the sources now (no text missing, none
 # left over), and every text in it is translated, keeping the source's
-# placeholders and its access key. The lists in quotes are CMake's, joined
-# by semicolons.
+# placeholders and its access key: the same ones, in any order, as a
+# sentence in another language may need them. The lists in quotes are
+# CMake's, joined by semicolons.
 set -euo pipefail
 lupdate="$1"
 IFS=';' read -r -a options <<<"$2"
@@ -25,12 +26,16 @@ for ts in "${ts_files[@]}"; do
   fi
   # lupdate writes each <source> on the line before its <translation>.
   problems="$(awk '
-    function marks(text,   found) {
-      found = ""
+    # The placeholders and access key a text holds, each once, in one order.
+    function marks(text,   seen, all, count, i, found) {
+      split("", seen)
       while (match(text, /%[0-9pct]|\{\}|&amp;/)) {
-        found = found " " substr(text, RSTART, RLENGTH)
+        seen[substr(text, RSTART, RLENGTH)] = 1
         text = substr(text, RSTART + RLENGTH)
       }
+      count = split("%0 %1 %2 %3 %4 %5 %6 %7 %8 %9 %p %c %t {} &amp;", all, " ")
+      found = ""
+      for (i = 1; i <= count; i++) if (all[i] in seen) found = found " " all[i]
       return found
     }
     /<source>/ { source = $0; sub(/.*<source>/, "", source); sub(/<\/source>.*/, "", source) }

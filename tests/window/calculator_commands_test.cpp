@@ -29,9 +29,9 @@ class Commands : public ::testing::Test {
   }
   KeyVerdict type(Control box, CharacterCode code) { return commands.filterTypedKey(box, code); }
 
-  WindowModel window;
+  WindowModel window{english()};
   testing::RecordedMessages messages;
-  CalculatorCommands commands{window, messages};
+  CalculatorCommands commands{window, messages, english()};
 };
 
 TEST_F(Commands, CalculateAddsUntilAnOperatorIsChosen) {
@@ -176,7 +176,7 @@ TEST_F(Commands, EnterInTheSecondDenominatorCalculatesAndPasses) {
   window.setText(FirstNumerator, "");
   EXPECT_EQ(type(SecondDenominator, kEnter), KeyVerdict::Pass);
   EXPECT_EQ(messages.texts, std::vector<std::string>{"Fractions missing"});
-  EXPECT_EQ(heard, std::vector<std::string>{"result: 1 1/2"});
+  EXPECT_EQ(heard, std::vector<std::string>{"result: 1 and 1 over 2"});
 }
 
 TEST_F(Commands, EnterOnAFocusedButtonPressesItAndOtherKeysPass) {

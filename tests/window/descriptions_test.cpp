@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 #include "window/layout.h"
 #include "window/spoken_phrases.h"
@@ -15,11 +16,11 @@ using enum Control;
 
 // A screen reader tells the nine boxes apart by their names alone.
 TEST(Descriptions, EveryBoxHasANameOfItsOwn) {
-  const WindowModel window;
+  const WindowModel window{english()};
   std::set<std::string> names;
   for (const ControlLayout& layout : windowLayout()) {
     if (layout.kind != ControlKind::TextBox) continue;
-    const std::string name = spokenName(window, layout.control);
+    const std::string name = spokenName(window, layout.control, english());
     EXPECT_FALSE(name.empty()) << indexOf(layout.control);
     EXPECT_TRUE(names.insert(name).second) << name;
   }
@@ -34,34 +35,36 @@ TEST(Descriptions, EveryShownElementIsDescribed) {
 }
 
 TEST(Descriptions, OperatorsAreSpokenAsWords) {
-  WindowModel window;
-  EXPECT_EQ(spokenName(window, OperatorLabel), "operation: add");
-  const std::pair<Control, const char*> buttons[] = {{SubtractButton, "subtract"},
-                                                     {AddButton, "add"},
-                                                     {MultiplyButton, "multiply"},
-                                                     {DivideButton, "divide"}};
-  for (const auto& [button, word] : buttons) {
-    EXPECT_EQ(spokenName(window, button), word);
-    EXPECT_EQ(descriptionOf(button)->toolTip.source, word);
+  WindowModel window{english()};
+  EXPECT_EQ(spokenName(window, OperatorLabel, english()), "operation: add");
+  // The tooltip is a text of its own, capitalised as tooltips are.
+  const std::tuple<Control, const char*, const char*> buttons[] = {
+      {SubtractButton, "subtract", "Subtract"},
+      {AddButton, "add", "Add"},
+      {MultiplyButton, "multiply", "Multiply"},
+      {DivideButton, "divide", "Divide"}};
+  for (const auto& [button, word, toolTip] : buttons) {
+    EXPECT_EQ(spokenName(window, button, english()), word);
+    EXPECT_EQ(descriptionOf(button)->toolTip.source, toolTip);
     window.setCaption(OperatorLabel, window.caption(button));
-    EXPECT_EQ(spokenName(window, OperatorLabel), std::string("operation: ") + word);
+    EXPECT_EQ(spokenName(window, OperatorLabel, english()), std::string("operation: ") + word);
   }
 }
 
 TEST(Descriptions, TheWindowIsNamedByItsTitle) {
-  const WindowModel window;
-  EXPECT_EQ(spokenName(window, Window), "Vorlix 1.1");
+  const WindowModel window{english()};
+  EXPECT_EQ(spokenName(window, Window, english()), "Vorlix 1.1");
 }
 
 // Only what is shown is spoken; a hidden box's text is not.
 TEST(Descriptions, TheResultIsSpokenAsShown) {
   const std::pair<calc::ResultDisplay, const char*> rows[] = {
-      {{{"3", true}, {"5", true}, {"6", true}}, "result: 3 5/6"},
+      {{{"3", true}, {"5", true}, {"6", true}}, "result: 3 and 5 over 6"},
       {{{"2", true}, {"0", false}, {"1", false}}, "result: 2"},
-      {{{"0", false}, {"5", true}, {"6", true}}, "result: 5/6"},
+      {{{"0", false}, {"5", true}, {"6", true}}, "result: 5 over 6"},
       {{{"0", false}, {"0", false}, {"4", false}}, "result: 0"},
   };
-  for (const auto& [shown, heard] : rows) EXPECT_EQ(spokenResult(shown), heard);
+  for (const auto& [shown, heard] : rows) EXPECT_EQ(spokenResult(shown, english()), heard);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace {
 using enum Control;
 
 TEST(WindowModel, StartsAsTheLayoutSays) {
-  const WindowModel window;
+  const WindowModel window{english()};
   EXPECT_EQ(window.caption(Window), "Vorlix 1.1");
   EXPECT_EQ(window.caption(OperatorLabel), "+");
   EXPECT_EQ(window.caption(NewButton), "&New");
@@ -26,7 +26,7 @@ TEST(WindowModel, StartsAsTheLayoutSays) {
 }
 
 TEST(WindowModel, EachKindHoldsOnlyWhatItShows) {
-  WindowModel window;
+  WindowModel window{english()};
   EXPECT_THROW(static_cast<void>(window.text(OperatorLabel)), std::logic_error);
   EXPECT_THROW(window.setText(CalculateButton, "1"), std::logic_error);
   EXPECT_THROW(static_cast<void>(window.caption(FirstNumerator)), std::logic_error);
@@ -35,7 +35,7 @@ TEST(WindowModel, EachKindHoldsOnlyWhatItShows) {
 }
 
 TEST(WindowModel, RefusedColourLeavesTheElementAsItWas) {
-  WindowModel window;
+  WindowModel window{english()};
   EXPECT_FALSE(window.setBackground(EqualsLabel, -5));
   EXPECT_EQ(window.background(EqualsLabel), 255);
   EXPECT_TRUE(window.setBackground(EqualsLabel, kButtonFace));
@@ -49,7 +49,7 @@ TEST(WindowModel, RefusedColourLeavesTheElementAsItWas) {
 // A listener hears every change once, and nothing for a value set again,
 // so that a toolkit echoing a change back does not loop.
 TEST(WindowModel, ReportsChangesOnly) {
-  WindowModel window;
+  WindowModel window{english()};
   std::vector<std::pair<Control, Property>> heard;
   window.onChange(
       [&](Control control, Property property) { heard.emplace_back(control, property); });
