@@ -43,28 +43,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>display %1 (%2)</source>
-        <translation>дисплей %1 (%2)</translation>
-    </message>
-    <message>
-        <source>the platform %1</source>
-        <translation>дисплей через платформу %1</translation>
-    </message>
-    <message>
         <source>cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
         <translation>не удаётся открыть дисплей: не заданы ни DISPLAY, ни WAYLAND_DISPLAY.</translation>
-    </message>
-    <message>
-        <source>cannot open a display: %1 is not set.</source>
-        <translation>не удаётся открыть дисплей: не задана переменная %1.</translation>
-    </message>
-    <message>
-        <source>%1 nor %2</source>
-        <translation>%1 и %2</translation>
-    </message>
-    <message>
-        <source>cannot open %1.</source>
-        <translation>не удаётся открыть %1.</translation>
     </message>
     <message>
         <source>Displays this help.</source>
@@ -76,23 +56,58 @@
     </message>
     <message>
         <source>unknown option &apos;%1&apos;; see &apos;vorlix --help&apos;.</source>
+        <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the option as typed (&quot;--bogus&quot;); use your language&apos;s quotation marks.</extracomment>
         <translation>неизвестный параметр «%1»; см. «vorlix --help».</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;; see &apos;vorlix --help&apos;.</source>
+        <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the word as typed that is no option; use your language&apos;s quotation marks.</extracomment>
         <translation>лишний аргумент «%1»; см. «vorlix --help».</translation>
     </message>
     <message>
         <source>cannot write the help: %1</source>
+        <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the system&apos;s reason, as strerror gives it (&quot;No space left on device&quot;).</extracomment>
         <translation>не удаётся вывести справку: %1</translation>
     </message>
     <message>
         <source>cannot write the version: %1</source>
+        <extracomment>On standard error, after &quot;vorlix: &quot;. %1 is the system&apos;s reason (&quot;No space left on device&quot;).</extracomment>
         <translation>не удаётся вывести версию: %1</translation>
     </message>
     <message>
         <source>A calculator for mixed fractions</source>
+        <extracomment>What the program is, in --help; the same words as the desktop entry&apos;s comment in your language.</extracomment>
         <translation>Калькулятор смешанных дробей</translation>
+    </message>
+    <message>
+        <source>cannot open the display &apos;%1&apos; given by -display: %2</source>
+        <extracomment>%1 is an X display&apos;s name, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot start the platform &apos;%1&apos; given by -platform: %2</source>
+        <extracomment>%1 is the name of a Qt platform plugin, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot start the platform &apos;%1&apos; named by QT_QPA_PLATFORM: %2</source>
+        <extracomment>%1 is the name of a Qt platform plugin, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the display &apos;%1&apos; (DISPLAY) or the Wayland display &apos;%2&apos; (WAYLAND_DISPLAY): %3</source>
+        <extracomment>%1 is an X display&apos;s name, %2 a Wayland display&apos;s, %3 Qt&apos;s reason, in English.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the display &apos;%1&apos; (DISPLAY): %2</source>
+        <extracomment>%1 is an X display&apos;s name, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the Wayland display &apos;%1&apos; (WAYLAND_DISPLAY): %2</source>
+        <extracomment>%1 is a Wayland display&apos;s name, %2 Qt&apos;s reason, in English.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -144,6 +159,7 @@
     </message>
     <message>
         <source>equals</source>
+        <extracomment>The name a screen reader gives the = sign between the numbers and the result.</extracomment>
         <translation>равно</translation>
     </message>
     <message>
@@ -168,6 +184,7 @@
     </message>
     <message>
         <source>add</source>
+        <extracomment>The name a screen reader gives the + button, also said after &quot;operation: &quot; once it is chosen: a word that reads well in both places (a noun such as &quot;Addition&quot; in many languages).</extracomment>
         <translation>Сложение</translation>
     </message>
     <message>
@@ -176,6 +193,7 @@
     </message>
     <message>
         <source>subtract</source>
+        <extracomment>The name of the - button, also said after &quot;operation: &quot;.</extracomment>
         <translation>Вычитание</translation>
     </message>
     <message>
@@ -184,6 +202,7 @@
     </message>
     <message>
         <source>multiply</source>
+        <extracomment>The name of the x button, also said after &quot;operation: &quot;.</extracomment>
         <translation>Умножение</translation>
     </message>
     <message>
@@ -192,6 +211,7 @@
     </message>
     <message>
         <source>divide</source>
+        <extracomment>The name of the / button, also said after &quot;operation: &quot;.</extracomment>
         <translation>Деление</translation>
     </message>
     <message>
@@ -204,6 +224,7 @@
     </message>
     <message>
         <source>Empty every box (Alt+N)</source>
+        <extracomment>The New button&apos;s description and tooltip: name the access key of its caption (&quot;&amp;New&quot;) in your language.</extracomment>
         <translation>Очистить все поля (Alt+Н)</translation>
     </message>
     <message>
@@ -212,6 +233,7 @@
     </message>
     <message>
         <source>Show the result (Alt+C)</source>
+        <extracomment>The Calculate button&apos;s description and tooltip: name the access key of its caption (&quot;&amp;Calculate&quot;) in your language.</extracomment>
         <translation>Показать результат (Alt+В)</translation>
     </message>
     <message>
@@ -229,6 +251,26 @@
     <message>
         <source>equals sign</source>
         <translation>знак равенства</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <extracomment>The tooltip of the + button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <extracomment>The tooltip of the - button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <extracomment>The tooltip of the x button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <extracomment>The tooltip of the / button.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -253,10 +295,12 @@
     <name>Messages</name>
     <message>
         <source>Fractions missing</source>
+        <extracomment>The message when Calculate is pressed with a numerator or a denominator box empty.</extracomment>
         <translation>Не введены дроби</translation>
     </message>
     <message>
         <source>Overflow</source>
+        <extracomment>An error&apos;s name, which a message box shows after its number and two spaces (&quot;11 Division by zero&quot;). A number too large is told by the sentence &quot;Sorry that number is to big for me.&quot; instead of this name.</extracomment>
         <translation>Переполнение</translation>
     </message>
     <message>
@@ -273,6 +317,7 @@
     </message>
     <message>
         <source>Sorry that number is to big for me.</source>
+        <extracomment>The message when a number grows past what the calculator holds. &quot;to big&quot; is a typing error kept on purpose in English, where users know the message by it; translate the meaning, correctly spelt.</extracomment>
         <translation>Извините, это число для меня слишком большое.</translation>
     </message>
 </context>
@@ -280,90 +325,112 @@
     <name>SaveFailure</name>
     <message>
         <source>The colours could not be saved: %1</source>
+        <extracomment>Shown as the window closes. %1 is one of the other sentences of this context, which says why (&quot;the folder /home/ann/.config/Vorlix is read-only.&quot;); it starts with a small letter in English and ends with its own full stop.</extracomment>
         <translation>Не удалось сохранить цвета: %1</translation>
     </message>
     <message>
         <source>%1 is a folder, not a file.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path, where a folder stands.</extracomment>
         <translation>%1 — это папка, а не файл.</translation>
     </message>
     <message>
         <source>%1 is a file, not a folder.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is a path where the settings folder (or a folder above it) should be.</extracomment>
         <translation>%1 — это файл, а не папка.</translation>
     </message>
     <message>
         <source>the folder %1 could not be created.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
         <translation>не удалось создать папку %1.</translation>
     </message>
     <message>
         <source>%1 is a pipe or a device, not a file.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path; a pipe is a named pipe (FIFO).</extracomment>
         <translation>%1 — это канал или устройство, а не файл.</translation>
     </message>
     <message>
         <source>%1 is read-only.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path.</extracomment>
         <translation>файл %1 доступен только для чтения.</translation>
     </message>
     <message>
         <source>the settings file %1 is locked by another program.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path.</extracomment>
         <translation>файл настроек %1 заблокирован другой программой.</translation>
     </message>
     <message>
         <source>the lock file %1 is a folder, not a file.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the path of the lock file taken while the settings file is written.</extracomment>
         <translation>файл блокировки %1 — это папка, а не файл.</translation>
     </message>
     <message>
         <source>the lock file %1 is a pipe or a device, not a file.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the lock file&apos;s path.</extracomment>
         <translation>файл блокировки %1 — это канал или устройство, а не файл.</translation>
     </message>
     <message>
         <source>the lock file %1 is a link to %3, which does not exist.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the lock file&apos;s path, a symbolic link; %3 is the path the link names, where nothing exists.</extracomment>
         <translation>файл блокировки %1 — это ссылка на несуществующий объект %3.</translation>
     </message>
     <message>
         <source>the lock file %1 could not be removed: %2.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the path of a lock file left behind; %2 is the system&apos;s reason, as strerror gives it (&quot;Permission denied&quot;).</extracomment>
         <translation>не удалось удалить файл блокировки %1: %2.</translation>
     </message>
     <message>
         <source>the lock file %1 could not be created: %2.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the lock file&apos;s path; %2 is the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
         <translation>не удалось создать файл блокировки %1: %2.</translation>
     </message>
     <message>
         <source>the value of %1 cannot be stored in a settings file.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the name of a setting (&quot;Text1(0)&quot;) whose value a settings file cannot hold.</extracomment>
         <translation>значение ключа %1 невозможно сохранить в файле настроек.</translation>
     </message>
     <message>
         <source>%1 could not be read: %2.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path; %2 is the system&apos;s reason (&quot;Input/output error&quot;).</extracomment>
         <translation>не удалось прочитать %1: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be read as settings and could not be kept aside: %2.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path: its content is not settings, and it could not be renamed out of the way so as to keep it; %2 is the system&apos;s reason.</extracomment>
         <translation>файл %1 не содержит читаемых настроек, и его не удалось сохранить под другим именем: %2.</translation>
     </message>
     <message>
         <source>%1 could not be given back to its owner: %2.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path: written anew by the administrator, it could not be given the owner the file had before; %2 is the system&apos;s reason.</extracomment>
         <translation>не удалось сохранить владельца %1: %2.</translation>
     </message>
     <message>
         <source>%1 could not be written.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path.</extracomment>
         <translation>не удалось записать %1.</translation>
     </message>
     <message>
         <source>%1 could not be written; the disk may be full.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path.</extracomment>
         <translation>не удалось записать %1; возможно, диск заполнен.</translation>
     </message>
     <message>
         <source>the folder %1 is read-only.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
         <translation>папка %1 доступна только для чтения.</translation>
     </message>
     <message>
         <source>the folder %1 is on a read-only file system.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
         <translation>папка %1 находится в файловой системе, доступной только для чтения.</translation>
     </message>
     <message>
         <source>the folder %1 does not exist.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings folder&apos;s path.</extracomment>
         <translation>папка %1 не существует.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2.</source>
+        <extracomment>After &quot;The colours could not be saved: &quot;. %1 is the settings file&apos;s path; %2 is the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
         <translation>не удалось записать %1: %2.</translation>
     </message>
 </context>
@@ -371,14 +438,17 @@
     <name>SpokenPhrases</name>
     <message>
         <source>operation: %1</source>
+        <extracomment>The operator sign&apos;s name for a screen reader: %1 is the chosen operator button&apos;s name (&quot;add&quot;, &quot;subtract&quot;, &quot;multiply&quot; or &quot;divide&quot;).</extracomment>
         <translation>действие: %1</translation>
     </message>
     <message>
         <source>result: %1</source>
+        <extracomment>The result a screen reader speaks when it is a whole number (%1).</extracomment>
         <translation>результат: %1</translation>
     </message>
     <message>
         <source>every box is empty; %1</source>
+        <extracomment>Said after New has emptied every box: %1 is the name of the box that now has the focus (&quot;first number, numerator&quot;).</extracomment>
         <translation>все поля пусты; %1</translation>
     </message>
     <message>
@@ -386,15 +456,27 @@
         <extracomment>An element of the window (%1) and the colour it has just been given (%2): &quot;first number, numerator: yellow&quot;.</extracomment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>result: %1 over %2</source>
+        <extracomment>The result a screen reader speaks when it is a fraction alone: %1 is the numerator and %2 the denominator (&quot;result: 5 over 6&quot;). Say the fraction in words, as it is read aloud, in the order your language names its parts; a speech synthesiser reads &quot;5/6&quot; wrongly.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>result: %1 and %2 over %3</source>
+        <extracomment>The result a screen reader speaks as a mixed number: %1 is the whole part, %2 the numerator and %3 the denominator (&quot;result: 3 and 5 over 6&quot;). Say it in words, as it is read aloud, in the order your language names the parts.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
     <message>
         <source>&amp;New</source>
+        <extracomment>A button&apos;s caption; &amp; marks its access key (Alt and the letter), which no other caption nor recolouring key of your language may use. Where captions have no Latin letters, the key follows in brackets (&quot;新建(&amp;N)&quot;). The tooltip names the same key.</extracomment>
         <translation>&amp;Новый расчёт</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
+        <extracomment>A button&apos;s caption, with its access key after &amp;; see &quot;&amp;New&quot;.</extracomment>
         <translation>&amp;Вычислить</translation>
     </message>
     <message>
