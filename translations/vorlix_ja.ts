@@ -82,32 +82,32 @@
     <message>
         <source>cannot open the display &apos;%1&apos; given by -display: %2</source>
         <extracomment>%1 is an X display&apos;s name, %2 Qt&apos;s reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>-display で指定されたディスプレイ「%1」を開けません: %2</translation>
     </message>
     <message>
         <source>cannot start the platform &apos;%1&apos; given by -platform: %2</source>
         <extracomment>%1 is the name of a Qt platform plugin, %2 Qt&apos;s reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>-platform で指定されたプラットフォーム「%1」を起動できません: %2</translation>
     </message>
     <message>
         <source>cannot start the platform &apos;%1&apos; named by QT_QPA_PLATFORM: %2</source>
         <extracomment>%1 is the name of a Qt platform plugin, %2 Qt&apos;s reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>QT_QPA_PLATFORM で指定されたプラットフォーム「%1」を起動できません: %2</translation>
     </message>
     <message>
         <source>cannot open the display &apos;%1&apos; (DISPLAY) or the Wayland display &apos;%2&apos; (WAYLAND_DISPLAY): %3</source>
         <extracomment>%1 is an X display&apos;s name, %2 a Wayland display&apos;s, %3 Qt&apos;s reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ディスプレイ「%1」(DISPLAY) も Wayland ディスプレイ「%2」(WAYLAND_DISPLAY) も開けません: %3</translation>
     </message>
     <message>
         <source>cannot open the display &apos;%1&apos; (DISPLAY): %2</source>
         <extracomment>%1 is an X display&apos;s name, %2 Qt&apos;s reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ディスプレイ「%1」(DISPLAY) を開けません: %2</translation>
     </message>
     <message>
         <source>cannot open the Wayland display &apos;%1&apos; (WAYLAND_DISPLAY): %2</source>
         <extracomment>%1 is a Wayland display&apos;s name, %2 Qt&apos;s reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wayland ディスプレイ「%1」(WAYLAND_DISPLAY) を開けません: %2</translation>
     </message>
 </context>
 <context>
@@ -255,22 +255,22 @@
     <message>
         <source>Add</source>
         <extracomment>The tooltip of the + button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>加算</translation>
     </message>
     <message>
         <source>Subtract</source>
         <extracomment>The tooltip of the - button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>減算</translation>
     </message>
     <message>
         <source>Multiply</source>
         <extracomment>The tooltip of the x button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>乗算</translation>
     </message>
     <message>
         <source>Divide</source>
         <extracomment>The tooltip of the / button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>除算</translation>
     </message>
 </context>
 <context>
@@ -459,12 +459,12 @@
     <message>
         <source>result: %1 over %2</source>
         <extracomment>The result a screen reader speaks when it is a fraction alone: %1 is the numerator and %2 the denominator (&quot;result: 5 over 6&quot;). Say the fraction in words, as it is read aloud, in the order your language names its parts; a speech synthesiser reads &quot;5/6&quot; wrongly.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>結果: %2分の%1</translation>
     </message>
     <message>
         <source>result: %1 and %2 over %3</source>
         <extracomment>The result a screen reader speaks as a mixed number: %1 is the whole part, %2 the numerator and %3 the denominator (&quot;result: 3 and 5 over 6&quot;). Say it in words, as it is read aloud, in the order your language names the parts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>結果: %1と%3分の%2</translation>
     </message>
 </context>
 <context>

@@ -82,32 +82,32 @@
     <message>
         <source>cannot open the display &apos;%1&apos; given by -display: %2</source>
         <extracomment>%1 is an X display&apos;s name, %2 Qt&apos;s reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся открыть дисплей «%1», указанный параметром -display: %2</translation>
     </message>
     <message>
         <source>cannot start the platform &apos;%1&apos; given by -platform: %2</source>
         <extracomment>%1 is the name of a Qt platform plugin, %2 Qt&apos;s reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся запустить платформу «%1», указанную параметром -platform: %2</translation>
     </message>
     <message>
         <source>cannot start the platform &apos;%1&apos; named by QT_QPA_PLATFORM: %2</source>
         <extracomment>%1 is the name of a Qt platform plugin, %2 Qt&apos;s reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся запустить платформу «%1», указанную в переменной QT_QPA_PLATFORM: %2</translation>
     </message>
     <message>
         <source>cannot open the display &apos;%1&apos; (DISPLAY) or the Wayland display &apos;%2&apos; (WAYLAND_DISPLAY): %3</source>
         <extracomment>%1 is an X display&apos;s name, %2 a Wayland display&apos;s, %3 Qt&apos;s reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся открыть ни дисплей «%1» (DISPLAY), ни дисплей Wayland «%2» (WAYLAND_DISPLAY): %3</translation>
     </message>
     <message>
         <source>cannot open the display &apos;%1&apos; (DISPLAY): %2</source>
         <extracomment>%1 is an X display&apos;s name, %2 Qt&apos;s reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся открыть дисплей «%1» (DISPLAY): %2</translation>
     </message>
     <message>
         <source>cannot open the Wayland display &apos;%1&apos; (WAYLAND_DISPLAY): %2</source>
         <extracomment>%1 is a Wayland display&apos;s name, %2 Qt&apos;s reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся открыть дисплей Wayland «%1» (WAYLAND_DISPLAY): %2</translation>
     </message>
 </context>
 <context>
@@ -185,7 +185,7 @@
     <message>
         <source>add</source>
         <extracomment>The name a screen reader gives the + button, also said after &quot;operation: &quot; once it is chosen: a word that reads well in both places (a noun such as &quot;Addition&quot; in many languages).</extracomment>
-        <translation>Сложение</translation>
+        <translation>сложение</translation>
     </message>
     <message>
         <source>Choose addition</source>
@@ -194,7 +194,7 @@
     <message>
         <source>subtract</source>
         <extracomment>The name of the - button, also said after &quot;operation: &quot;.</extracomment>
-        <translation>Вычитание</translation>
+        <translation>вычитание</translation>
     </message>
     <message>
         <source>Choose subtraction</source>
@@ -203,7 +203,7 @@
     <message>
         <source>multiply</source>
         <extracomment>The name of the x button, also said after &quot;operation: &quot;.</extracomment>
-        <translation>Умножение</translation>
+        <translation>умножение</translation>
     </message>
     <message>
         <source>Choose multiplication</source>
@@ -212,7 +212,7 @@
     <message>
         <source>divide</source>
         <extracomment>The name of the / button, also said after &quot;operation: &quot;.</extracomment>
-        <translation>Деление</translation>
+        <translation>деление</translation>
     </message>
     <message>
         <source>Choose division</source>
@@ -255,22 +255,22 @@
     <message>
         <source>Add</source>
         <extracomment>The tooltip of the + button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Сложить</translation>
     </message>
     <message>
         <source>Subtract</source>
         <extracomment>The tooltip of the - button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Вычесть</translation>
     </message>
     <message>
         <source>Multiply</source>
         <extracomment>The tooltip of the x button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Умножить</translation>
     </message>
     <message>
         <source>Divide</source>
         <extracomment>The tooltip of the / button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Разделить</translation>
     </message>
 </context>
 <context>
@@ -459,12 +459,12 @@
     <message>
         <source>result: %1 over %2</source>
         <extracomment>The result a screen reader speaks when it is a fraction alone: %1 is the numerator and %2 the denominator (&quot;result: 5 over 6&quot;). Say the fraction in words, as it is read aloud, in the order your language names its parts; a speech synthesiser reads &quot;5/6&quot; wrongly.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>результат: %1 дробь %2</translation>
     </message>
     <message>
         <source>result: %1 and %2 over %3</source>
         <extracomment>The result a screen reader speaks as a mixed number: %1 is the whole part, %2 the numerator and %3 the denominator (&quot;result: 3 and 5 over 6&quot;). Say it in words, as it is read aloud, in the order your language names the parts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>результат: %1 и %2 дробь %3</translation>
     </message>
 </context>
 <context>
