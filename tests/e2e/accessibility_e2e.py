@@ -69,7 +69,10 @@ class TreeMatchesTheTables(unittest.TestCase):
         self.assertEqual(kind, "Window")
         self.assertEqual((desktop.frame.getRoleName(), desktop.frame.name,
                           desktop.frame.description), ("frame", name, description))
-        self.assertEqual(name, "Vorlix 1.1")
+        # The title is the program's name and version, as --version says them.
+        version = subprocess.run([VORLIX, "--version"], check=True, capture_output=True,
+                                 text=True).stdout.strip()
+        self.assertEqual(name, version)
 
     def test_every_element_has_its_role_name_and_description(self):
         start_afresh()  # a result box describes the result while there is one

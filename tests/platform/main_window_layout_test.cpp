@@ -10,7 +10,9 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
+#include <string>
 
+#include "identity.h"
 #include "platform/main_window.h"
 
 namespace vorlix::platform {
@@ -36,7 +38,7 @@ class MainWindowLayout : public ::testing::Test {
 TEST_F(MainWindowLayout, WindowIsFixedAt412By208) {
   EXPECT_EQ(form->size(), QSize(412, 208));
   EXPECT_EQ(form->minimumSize(), form->maximumSize());
-  EXPECT_EQ(form->windowTitle(), "Vorlix 1.1");
+  EXPECT_EQ(form->windowTitle().toStdString(), "Vorlix " + std::string(identity::kVersion));
   const QList<QSize> sizes = form->windowIcon().availableSizes();
   EXPECT_TRUE(sizes.contains(QSize(32, 32)) && sizes.contains(QSize(16, 16)))
       << sizes.size() << " sizes";

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 #include <tuple>
 
+#include "identity.h"
 #include "window/layout.h"
 #include "window/spoken_phrases.h"
 
@@ -53,7 +55,7 @@ TEST(Descriptions, OperatorsAreSpokenAsWords) {
 
 TEST(Descriptions, TheWindowIsNamedByItsTitle) {
   const WindowModel window{english()};
-  EXPECT_EQ(spokenName(window, Window, english()), "Vorlix 1.1");
+  EXPECT_EQ(spokenName(window, Window, english()), "Vorlix " + std::string(identity::kVersion));
 }
 
 // Only what is shown is spoken; a hidden box's text is not.

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 #include <vector>
 
+#include "identity.h"
 #include "window/layout.h"
 
 namespace vorlix::window {
@@ -15,7 +17,7 @@ using enum Control;
 
 TEST(WindowModel, StartsAsTheLayoutSays) {
   const WindowModel window{english()};
-  EXPECT_EQ(window.caption(Window), "Vorlix 1.1");
+  EXPECT_EQ(window.caption(Window), "Vorlix " + std::string(identity::kVersion));
   EXPECT_EQ(window.caption(OperatorLabel), "+");
   EXPECT_EQ(window.caption(NewButton), "&New");
   EXPECT_FALSE(window.visible(ResultWhole));
