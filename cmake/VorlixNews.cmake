@@ -3,7 +3,10 @@
 # NEWS (NEWS.md) and sets RELEASES_VAR to the AppStream <release> elements
 # of every version it names, newest first, and NEWEST_VAR to the newest
 # version. A version starts at a "## VERSION (YYYY-MM-DD)" heading; each
-# "- " line starts a list item, indented lines go on with it.
+# "- " line starts a list item, indented lines go on with it, and a line
+# "  - LANG: TEXT" under it gives the item in language LANG (a name as in
+# translations/vorlix_LANG.ts), whole on that one line, as some scripts
+# have no spaces to break at.
 #
 # The text is walked line by line with string(FIND), never as a CMake list,
 # so that a ";" or "[" in the news stays as written.
@@ -12,6 +15,7 @@ function(vorlix_news_releases news releases_var newest_var)
   set(releases "")
   set(newest "")
   set(item "")
+  set(translations "")
   set(in_release FALSE)
   while(NOT text STREQUAL "")
     string(FIND "${text}" "\n" end)
@@ -24,9 +28,21 @@ function(vorlix_news_releases news releases_var newest_var)
       string(SUBSTRING "${text}" ${end} -1 text)
     endif()
 
-    if(line MATCHES "^  +([^ ].*)$" AND NOT item STREQUAL "")
-      string(APPEND item " ${CMAKE_MATCH_1}")
-      continue()
+    if(NOT item STREQUAL "")
+      if(line MATCHES "^  - ([a-z][a-z][a-z]?(_[A-Z][A-Z])?): (.+)$")
+        set(text_in_language "${CMAKE_MATCH_3}")
+        _vorlix_news_escape(text_in_language)
+        string(APPEND translations
+          "          <li xml:lang=\"${CMAKE_MATCH_1}\">${text_in_language}</li>\n")
+        continue()
+      elseif(line MATCHES "^  +([^ ].*)$")
+        if(NOT translations STREQUAL "")
+          message(FATAL_ERROR "${news}: an item goes on after its translations, or a "
+                              "translation over two lines: \"${line}\"")
+        endif()
+        string(APPEND item " ${CMAKE_MATCH_1}")
+        continue()
+      endif()
     endif()
     _vorlix_news_end_item()
     if(line MATCHES "^## ([0-9][0-9.]*) \\(([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])\\)$")
@@ -55,13 +71,18 @@ function(vorlix_news_releases news releases_var newest_var)
 endfunction()
 
 # The helpers share the caller's variables: they are macros.
+macro(_vorlix_news_escape var)
+  string(REPLACE "&" "&amp;" ${var} "${${var}}")
+  string(REPLACE "<" "&lt;" ${var} "${${var}}")
+  string(REPLACE ">" "&gt;" ${var} "${${var}}")
+endmacro()
+
 macro(_vorlix_news_end_item)
   if(NOT item STREQUAL "")
-    string(REPLACE "&" "&amp;" item "${item}")
-    string(REPLACE "<" "&lt;" item "${item}")
-    string(REPLACE ">" "&gt;" item "${item}")
-    string(APPEND releases "          <li>${item}</li>\n")
+    _vorlix_news_escape(item)
+    string(APPEND releases "          <li>${item}</li>\n${translations}")
     set(item "")
+    set(translations "")
   endif()
 endmacro()
 
