@@ -1,22 +1,30 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# check_install_tree.sh BUILD_DIR [CHECK...]: installs the configured and
-# built tree BUILD_DIR into a fresh staging folder, as a package build
-# would, and runs the named checks on what lands there (all of them when
-# none is named). The source folder and the project's version are read
-# from BUILD_DIR's CMake cache.
+# check_install_tree.sh [--root ROOT] BUILD_DIR [CHECK...]: installs the
+# configured and built tree BUILD_DIR into a fresh staging folder, as a
+# package build would, and runs the named checks on what lands there (all
+# of them when none is named). With --root, ROOT already holds the install
+# (DESTDIR=ROOT with the prefix /usr) and is checked as it is. The source
+# folder and the project's version are read from BUILD_DIR's CMake cache.
 set -euo pipefail
 
+all_checks=(files icon_sizes desktop_valid desktop_refs metainfo_valid metainfo_refs languages
+  man_page versions)
 usage() {
-  echo "usage: $0 BUILD_DIR [files|icon_sizes|desktop_valid|desktop_refs|metainfo_valid|metainfo_refs|languages|man_page|versions]..." >&2
+  echo "usage: $0 [--root ROOT] BUILD_DIR [$(IFS='|'; echo "${all_checks[*]}")]..." >&2
   exit 2
 }
+root=
+if [ "${1:-}" = --root ]; then
+  [ $# -ge 2 ] || usage
+  root="$(cd "$2" && pwd)"
+  shift 2
+fi
 [ $# -ge 1 ] || usage
 build="$1"
 shift
 checks=("$@")
-[ ${#checks[@]} -gt 0 ] ||
-  checks=(files icon_sizes desktop_valid desktop_refs metainfo_valid metainfo_refs languages man_page versions)
+[ ${#checks[@]} -gt 0 ] || checks=("${all_checks[@]}")
 
 cache="$build/CMakeCache.txt"
 [ -f "$cache" ] || { echo "FAIL: $build is not a configured build folder" >&2; exit 1; }
@@ -36,14 +44,17 @@ fail() {
   failures=$((failures + 1))
 }
 
-stage="$(mktemp -d)"
-trap 'rm -rf "$stage"' EXIT
-if ! env -u DESTDIR cmake --install "$build" --prefix "$stage/root/usr" >"$stage/install.log" 2>&1; then
-  cat "$stage/install.log" >&2
-  echo "FAIL: cmake --install $build did not finish" >&2
-  exit 1
+if [ -z "$root" ]; then
+  stage="$(mktemp -d)"
+  trap 'rm -rf "$stage"' EXIT
+  if ! env -u DESTDIR cmake --install "$build" --prefix "$stage/root/usr" >"$stage/install.log" 2>&1; then
+    cat "$stage/install.log" >&2
+    echo "FAIL: cmake --install $build did not finish" >&2
+    exit 1
+  fi
+  root="$stage/root"
 fi
-cd "$stage/root"
+cd "$root"
 
 # The value of KEY in the [Desktop Entry] group of the staged entry.
 desktop_value() {
@@ -147,13 +158,19 @@ check_metainfo_refs() {
 }
 
 check_languages() {
-  # Each language of translations/ has its own words for every text of the
-  # desktop entry and the metainfo that another language translates, and
-  # software centres are told that the program speaks it.
-  local ts language key texts
+  # Each language of translations/ is built into the installed program, has
+  # its own words for every text of the desktop entry and the metainfo that
+  # another language translates, and software centres are told that the
+  # program speaks it.
+  local ts language key texts english said
+  english="$(env -u DISPLAY -u WAYLAND_DISPLAY LANGUAGE= LC_ALL=C.UTF-8 usr/bin/vorlix --help | sed -n 2p)"
   for ts in "$source_dir"/translations/vorlix_*.ts; do
     language="$(basename "$ts" .ts)"
     language="${language#vorlix_}"
+    said="$(env -u DISPLAY -u WAYLAND_DISPLAY LANGUAGE= LC_ALL="$language.UTF-8" usr/bin/vorlix --help |
+      sed -n 2p)"
+    [ -n "$said" ] && [ "$said" != "$english" ] ||
+      fail "the installed program's --help is not in '$language': $said"
     for key in $(sed -n 's/^\([A-Za-z]*\)\[[^]]*\]=.*/\1/p' "$desktop" | sort -u); do
       grep -q "^$key\[$language\]=" "$desktop" || fail "the desktop entry has no $key[$language]"
     done
