@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package of Vorlix from this checkout, checks it with
-# lintian and prints the path of the .deb. Like any dpkg-buildpackage run
-# it writes the .deb, .buildinfo and .changes to the folder above the
-# checkout. Installs what the build needs and is missing first, through
-# sudo when not root. DEB_BUILD_OPTIONS and DEB_BUILD_PROFILES are honoured (for
+# Builds the Debian source and binary packages of Vorlix as Debian would:
+# from the release tarball of the committed tree (scripts/release.sh),
+# taken as vorlix_VERSION.orig.tar.xz, with the committed debian/ beside
+# it. Checks them with lintian and prints the path of the .deb; the .dsc,
+# .debian.tar.xz, .deb, .buildinfo and .changes are in build/debian/.
+# Installs what the build needs and is missing first, through sudo when
+# not root. DEB_BUILD_OPTIONS and DEB_BUILD_PROFILES are honoured (for
 # example DEB_BUILD_OPTIONS=nocheck DEB_BUILD_PROFILES=nocheck skips the
 # tests and their build dependencies).
 set -euo pipefail
@@ -19,7 +21,7 @@ apt_get() { "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -qq "$
 # Only missing packages are installed; one already there is never upgraded
 # for being named here (--no-upgrade). A missing package may still need a
 # newer version of one that is installed; apt says which before it does so.
-tools=(build-essential dpkg-dev debhelper lintian)
+tools=(build-essential dpkg-dev debhelper lintian git xz-utils)
 profiles="${DEB_BUILD_PROFILES:-}"
 missing_tools() {
   local tool
@@ -52,17 +54,32 @@ mapfile -t needed < <(missing_build_deps)
 install_missing "${needed[@]}"
 echo "package: the build dependencies are installed"
 
+# The upstream tarball, unpacked, with debian/ as HEAD has it (archived as
+# a tree of its own, so that the tarball's export-ignore does not apply).
+bash scripts/release.sh --no-check
+upstream="$(dpkg-parsechangelog -S Version | sed -E 's/^([0-9]+:)?(.*)-[^-]+$/\2/')"
+out="$PWD/build/debian"
+rm -rf "$out"
+mkdir -p "$out"
+[ -f "build/dist/vorlix-$upstream.tar.xz" ] || {
+  echo "package: debian/changelog packages $upstream, which is not the version in project()" >&2
+  exit 1
+}
+cp "build/dist/vorlix-$upstream.tar.xz" "$out/vorlix_$upstream.orig.tar.xz"
+tar -xJf "$out/vorlix_$upstream.orig.tar.xz" -C "$out"
+git archive --prefix=debian/ HEAD:debian | tar -x -C "$out/vorlix-$upstream"
+
 jobs=()
 case " ${DEB_BUILD_OPTIONS:-} " in
   *" parallel="*) ;;
   *) jobs=(-Jauto) ;;
 esac
-dpkg-buildpackage -us -uc -b "${jobs[@]}"
+(cd "$out/vorlix-$upstream" && dpkg-buildpackage -us -uc "${jobs[@]}")
 
 version="$(dpkg-parsechangelog -S Version)"
 arch="$(dpkg-architecture -qDEB_HOST_ARCH)"
-changes="../vorlix_${version}_${arch}.changes"
-deb="$(readlink -f "../vorlix_${version}_${arch}.deb")"
+changes="$out/vorlix_${version#*:}_${arch}.changes"
+deb="$out/vorlix_${version#*:}_${arch}.deb"
 
 echo "package: lintian"
 lintian --fail-on error --pedantic --display-info --info "$changes"
