@@ -31,7 +31,7 @@ def setUpModule():  # pylint: disable=invalid-name
     global desktop, window_id  # pylint: disable=global-statement
     desktop = atspi_session.Desktop(VORLIX, window_manager=True)
     window_id = subprocess.run(
-        ["xdotool", "search", "--sync", "--onlyvisible", "--name", r"^Vorlix 1\.1$"],
+        ["xdotool", "search", "--sync", "--onlyvisible", "--name", r"^Vorlix [0-9.]+$"],
         check=True, capture_output=True, text=True, timeout=10).stdout.split()[0]
     subprocess.run(["xdotool", "windowactivate", "--sync", window_id], check=True, timeout=10)
     atspi_session.wait_for("the first numerator to have the focus",

@@ -55,9 +55,10 @@ start_vorlix() {
   find_window
 }
 
-# find_window: sets WINDOW to the window's id, once it shows, and focuses it.
+# find_window: sets WINDOW to the main window's id, known by its title
+# "Vorlix VERSION", once it shows, and focuses it.
 find_window() {
-  WINDOW="$(timeout 10 xdotool search --sync --onlyvisible --name '^Vorlix 1\.1$' | head -n 1)"
+  WINDOW="$(timeout 10 xdotool search --sync --onlyvisible --name '^Vorlix [0-9.]+$' | head -n 1)"
   [ -n "$WINDOW" ] || fail "the window did not appear"
   xdotool windowactivate --sync "$WINDOW" 2>/dev/null || xdotool windowfocus --sync "$WINDOW"
   sleep 0.2
