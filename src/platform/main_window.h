@@ -98,7 +98,7 @@ class MainWindow final : public QWidget {
   colors::Recolouring recolouring_{model_, language_};
   std::unique_ptr<settings::SettingsStore> store_;
   ControlWidgets widgets_{};
-  FocusRing* focusRing_ = nullptr;  // made when a control first takes the focus
+  FocusRing* focusRing_ = nullptr;          // made when a control first takes the focus
   std::vector<window::Colour> lastTried_;   // last saved or found unsaveable
   std::optional<std::string> lastFailure_;  // why they could not be saved
   QSize ownSize_;
